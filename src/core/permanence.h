@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorvik1 {
+
+// Why a permanence file was not loaded. Empty and NotACasinoFile leave the
+// import frame open without a message; every other failure is reported.
+enum class PermanenceStatus {
+    Ok,
+    Empty,            // the file has no bytes
+    NotACasinoFile,   // the first item does not begin with "Spielbank"
+    EndsInHeader,     // the file ends inside the four header items
+    NumberOutOfRange, // a spin outside 0 .. 36 after rounding
+    TooManySpins,     // more spins than the trainer can hold
+};
+
+// A permanence file parsed in one go from its bytes in memory.
+struct Permanence {
+    PermanenceStatus status = PermanenceStatus::Ok;
+    // The header items read, raw bytes as in the file (1 to 4 of them; on
+    // EndsInHeader the ones read before the file ended).
+    std::vector<std::string> header;
+    // The numeric value of every spin item, in file order (empty unless Ok).
+    std::vector<double> spins;
+    // For NumberOutOfRange: the 1-based line and the offending value.
+    std::size_t errorLine = 0;
+    double errorValue = 0;
+};
+
+// Parses a whole permanence file. Never throws for any input bytes.
+Permanence parsePermanence(std::string_view bytes);
+
+} // namespace sorvik1
