@@ -26,11 +26,20 @@ double ScanResult::meanDistance() const {
 
 namespace {
 
-class SpinSourceColours {
+class SpinSourceWords {
   public:
-    SpinSourceColours(const SpinSource& source, std::int64_t spins)
+    SpinSourceWords(const SpinSource& source, std::int64_t spins)
         : source_(source), spins_(spins) {}
-    Farbcode next() { return source_.colour(next_++); }
+
+    SpinWord nextWord(int most) {
+        SpinWord word;
+        for (; word.count < most && next_ <= spins_; ++word.count, ++next_) {
+            const Farbcode colour = source_.colour(next_);
+            word.red |= static_cast<std::uint64_t>(colour == red) << word.count;
+            word.black |= static_cast<std::uint64_t>(colour == black) << word.count;
+        }
+        return word;
+    }
     bool exhausted() const { return next_ > spins_; }
 
   private:
@@ -43,9 +52,9 @@ class SpinSourceColours {
 
 ScanResult scanSpinSource(const Figure& figure, const SpinSource& source, std::int64_t spins,
                           ZeroRule rule, bool listStarts) {
-    SpinSourceColours colours(source, spins);
-    return OccurrenceScan<SpinSourceColours>(figure, rule, listStarts)
-        .run(colours, std::max<std::int64_t>(spins, 0), 1);
+    SpinSourceWords words(source, spins);
+    return OccurrenceScan<SpinSourceWords>(figure, rule, listStarts)
+        .run(words, std::max<std::int64_t>(spins, 0), 1);
 }
 
 } // namespace sorvik1

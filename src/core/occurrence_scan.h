@@ -12,6 +12,19 @@
 
 namespace sorvik1 {
 
+// Up to 64 consecutive spins: bit k of `red` set when spin k is red, of
+// `black` when it is black; a zero sets neither. Bits from `count` up are 0.
+struct SpinWord {
+    std::uint64_t red = 0;
+    std::uint64_t black = 0;
+    int count = 0;
+};
+
+// The mask of the lowest `count` bits, 0 <= count <= 64.
+inline std::uint64_t lowBits(int count) {
+    return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+}
+
 // What a scan of a sequence of spins found. Positions number the spins that
 // count, from 0: every spin, or only the non-zero ones when zeros are
 // skipped.
@@ -36,8 +49,9 @@ struct ScanResult {
 // parts is counted exactly once per occurrence, and an occurrence that would
 // run past the end of the source is not counted.
 //
-// Source: Farbcode next() gives the colour of the following spin (0 for a
-// zero), bool exhausted() tells whether there is any.
+// Source: SpinWord nextWord(int most) gives the following spins, `most` of
+// them unless the source ends first; bool exhausted() tells whether it has
+// ended.
 template <typename Source> class OccurrenceScan {
   public:
     OccurrenceScan(const Figure& figure, ZeroRule rule, bool listStarts)
@@ -47,14 +61,19 @@ template <typename Source> class OccurrenceScan {
     // firstSpin: the spin number of the first owned spin, for the list.
     ScanResult run(Source& source, std::int64_t ownedSpins, std::int64_t firstSpin) {
         std::int64_t spin = firstSpin;
-        for (std::int64_t i = 0; i < ownedSpins; ++i) {
-            push(source.next(), spin++);
+        for (std::int64_t left = ownedSpins; left > 0 && !source.exhausted();) {
+            const SpinWord word = source.nextWord(left < 64 ? static_cast<int>(left) : 64);
+            push(word, spin);
+            spin += word.count;
+            left -= word.count;
         }
         result_.spins = ownedSpins;
         result_.positions = positions_;
         ownedPositions_ = positions_;
         while (positions_ < ownedPositions_ + span_ - 1 && !source.exhausted()) {
-            push(source.next(), spin++);
+            const SpinWord word = source.nextWord(64);
+            push(word, spin);
+            spin += word.count;
         }
         if (haveCurrent_) {
             evaluate(current_, following_, currentBase_, spinsOfCurrent_);
@@ -65,17 +84,51 @@ template <typename Source> class OccurrenceScan {
     }
 
   private:
-    void push(Farbcode colour, std::int64_t spin) {
-        following_.red |= static_cast<std::uint64_t>(colour == red) << fill_;
-        following_.black |= static_cast<std::uint64_t>(colour == black) << fill_;
+    void push(const SpinWord& word, std::int64_t firstSpin) {
+        const std::uint64_t coloured = word.red | word.black;
         if (listStarts_) {
-            spinsOfFollowing_[fill_] = spin;
+            recordSpins(skipZeros_ ? coloured : lowBits(word.count), firstSpin);
         }
-        const int counts = !skipZeros_ || colour != noColour ? 1 : 0;
-        fill_ += counts;
-        positions_ += counts;
-        if (fill_ == 64) {
-            rotate();
+        if (!skipZeros_) {
+            append(word.red, word.black, word.count);
+            return;
+        }
+        // Take the zeros out: close up each gap, lowest first.
+        std::uint64_t reds = word.red;
+        std::uint64_t zeros = ~coloured & lowBits(word.count);
+        while (zeros != 0) {
+            const std::uint64_t below = (zeros & (0 - zeros)) - 1;
+            reds = (reds & below) | ((reds >> 1) & ~below);
+            zeros = (zeros >> 1) & ~below;
+        }
+        const int count = std::popcount(coloured);
+        append(reds, ~reds & lowBits(count), count);
+    }
+
+    // Adds `count` positions, their colours in the low bits.
+    void append(std::uint64_t reds, std::uint64_t blacks, int count) {
+        following_.red |= reds << fill_;
+        following_.black |= blacks << fill_;
+        positions_ += count;
+        const int room = 64 - fill_;
+        if (count < room) {
+            fill_ += count;
+            return;
+        }
+        rotate();
+        fill_ = count - room;
+        if (fill_ > 0) {
+            following_.red = reds >> room;
+            following_.black = blacks >> room;
+        }
+    }
+
+    // Notes the spin number of each position the next word adds.
+    void recordSpins(std::uint64_t counted, std::int64_t firstSpin) {
+        for (int slot = fill_; counted != 0; ++slot, counted &= counted - 1) {
+            const std::int64_t spin = firstSpin + std::countr_zero(counted);
+            (slot < 64 ? spinsOfFollowing_[static_cast<std::size_t>(slot)]
+                       : spinsSpilled_[static_cast<std::size_t>(slot - 64)]) = spin;
         }
     }
 
@@ -87,8 +140,10 @@ template <typename Source> class OccurrenceScan {
         haveCurrent_ = true;
         current_ = following_;
         following_ = {};
-        spinsOfCurrent_.swap(spinsOfFollowing_);
-        fill_ = 0;
+        if (listStarts_) {
+            spinsOfCurrent_ = spinsOfFollowing_;
+            spinsOfFollowing_ = spinsSpilled_;
+        }
     }
 
     void evaluate(const ColourWord& word, const ColourWord& after, std::int64_t base,
@@ -96,7 +151,7 @@ template <typename Source> class OccurrenceScan {
         std::uint64_t starts = matcher_.startsIn(word, after);
         const std::int64_t ownedHere = ownedPositions_ - base;
         if (ownedHere < 64) {
-            starts &= ownedHere <= 0 ? 0 : (std::uint64_t{1} << ownedHere) - 1;
+            starts &= ownedHere <= 0 ? 0 : lowBits(static_cast<int>(ownedHere));
         }
         if (starts == 0) {
             return;
@@ -106,9 +161,8 @@ template <typename Source> class OccurrenceScan {
             result_.firstPosition = base + std::countr_zero(starts);
         }
         result_.lastPosition = base + 63 - std::countl_zero(starts);
-        while (listStarts_ && starts != 0) {
+        for (; listStarts_ && starts != 0; starts &= starts - 1) {
             result_.starts.push_back(spins[static_cast<std::size_t>(std::countr_zero(starts))]);
-            starts &= starts - 1;
         }
     }
 
@@ -125,6 +179,7 @@ template <typename Source> class OccurrenceScan {
     std::int64_t ownedPositions_ = std::numeric_limits<std::int64_t>::max();
     std::array<std::int64_t, 64> spinsOfCurrent_{};
     std::array<std::int64_t, 64> spinsOfFollowing_{};
+    std::array<std::int64_t, 64> spinsSpilled_{};
     ScanResult result_;
 };
 

@@ -25,18 +25,22 @@ class Random {
         return result;
     }
 
-    // A roulette number 0 .. 36, each with exactly the same chance: Lemire's
-    // multiply-and-shift, rejecting the few raw values that would favour
-    // some numbers.
-    int number() {
-        constexpr std::uint64_t range = 37;
-        constexpr std::uint64_t threshold = (0 - range) % range; // 2^64 mod 37
+    // A whole number 0 .. range - 1 (range > 0), each with exactly the same
+    // chance: Lemire's multiply-and-shift, rejecting the few raw values that
+    // would favour some results.
+    std::uint64_t below(std::uint64_t range) {
         unsigned __int128 product = static_cast<unsigned __int128>(next()) * range;
-        while (static_cast<std::uint64_t>(product) < threshold) {
-            product = static_cast<unsigned __int128>(next()) * range;
+        if (static_cast<std::uint64_t>(product) < range) {
+            const std::uint64_t threshold = (0 - range) % range; // 2^64 mod range
+            while (static_cast<std::uint64_t>(product) < threshold) {
+                product = static_cast<unsigned __int128>(next()) * range;
+            }
         }
-        return static_cast<int>(product >> 64);
+        return static_cast<std::uint64_t>(product >> 64);
     }
+
+    // A roulette number 0 .. 36, each with the same chance.
+    int number() { return static_cast<int>(below(37)); }
 
   private:
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -100,15 +102,26 @@ TEST(OccurrenceScan, MeanDistanceIsFromFirstToLastStart) {
 // Spins crossing segment and thread borders, and a short last segment.
 constexpr std::int64_t simulatedSpins = 3 * sorvik1::simulationSegmentSpins + 12'345;
 
+// The simulated spins as a run's numbers: 1 for red, 2 for black, 0.
+std::vector<std::int16_t> simulatedZahlen(std::uint64_t seed, std::int64_t spins) {
+    sorvik1::SimulatedSpins source(seed, 0, spins);
+    std::vector<std::int16_t> zahlen{0};
+    while (!source.exhausted()) {
+        const auto word = source.nextWord(64);
+        for (int k = 0; k < word.count; ++k) {
+            zahlen.push_back(
+                static_cast<std::int16_t>((word.red >> k & 1) + 2 * (word.black >> k & 1)));
+        }
+    }
+    zahlen.resize(zahlen.size() + 20, 0);
+    return zahlen;
+}
+
 class Simulation : public testing::TestWithParam<ZeroRule> {};
 
 TEST_P(Simulation, CountsExactlyWhatTheSpinBySpinTestFindsWithAnyThreads) {
     constexpr std::uint64_t seed = 99;
-    sorvik1::SimulatedSpins spins(seed, 0, simulatedSpins);
-    std::vector<std::int16_t> zahlen(static_cast<std::size_t>(simulatedSpins) + 21, 0);
-    for (std::int64_t w = 1; w <= simulatedSpins; ++w) {
-        zahlen[static_cast<std::size_t>(w)] = static_cast<std::int16_t>(spins.nextNumber());
-    }
+    const auto zahlen = simulatedZahlen(seed, simulatedSpins);
     const auto source = SpinSource::drawn(wheelColours(), zahlen);
     for (const auto& text : {"rr.s", "r..................s"}) {
         const Figure figure = figureOf(text);
@@ -133,6 +146,41 @@ TEST_P(Simulation, CountsExactlyWhatTheSpinBySpinTestFindsWithAnyThreads) {
 
 INSTANTIATE_TEST_SUITE_P(ZeroRules, Simulation,
                          testing::Values(ZeroRule::Breaks, ZeroRule::Skipped));
+
+TEST(Simulation, SpinsShowTheWheelsColoursIndependently) {
+    constexpr std::int64_t spins = 2'000'000;
+    const auto zahlen = simulatedZahlen(5, spins);
+    ASSERT_EQ(static_cast<std::int64_t>(zahlen.size()), spins + 21);
+    // Colours, and the non-zero runs between zeros, which must be geometric.
+    std::array<double, 3> colours{};
+    std::array<double, 61> runs{}; // the last bin takes every run of 60 or more
+    std::int64_t run = 0;
+    for (std::int64_t w = 1; w <= spins; ++w) {
+        const auto colour = static_cast<std::size_t>(zahlen[static_cast<std::size_t>(w)]);
+        ++colours[colour];
+        if (colour != 0) {
+            ++run;
+            continue;
+        }
+        ++runs[static_cast<std::size_t>(std::min<std::int64_t>(run, 60))];
+        run = 0;
+    }
+    const double n = spins;
+    double colourChi = 0;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const double expected = n * (c == 0 ? 1.0 / 37 : 18.0 / 37);
+        colourChi += (colours[c] - expected) * (colours[c] - expected) / expected;
+    }
+    EXPECT_LT(colourChi, 13.816); // chi-square, 2 degrees of freedom, upper 0.1 %
+    double zeros = colours[0], runChi = 0, tail = 1;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const double chance = k + 1 < runs.size() ? tail / 37 : tail;
+        tail -= chance;
+        const double expected = zeros * chance;
+        runChi += (runs[k] - expected) * (runs[k] - expected) / expected;
+    }
+    EXPECT_LT(runChi, 99.607); // chi-square, 60 degrees of freedom, upper 0.1 %
+}
 
 TEST(Simulation, TinyRunsFindNothingPastTheirEnd) {
     EXPECT_EQ(sorvik1::simulate(figureOf("rr"), 0, 1, 2, ZeroRule::Breaks, true).occurrences, 0);
