@@ -38,6 +38,16 @@ void colour(QWidget* w, const QColor& back, const QColor& fore) {
     w->setAutoFillBackground(true);
 }
 
+// A container's own background, and its caption colour; the controls
+// inside keep the system's button colours.
+void background(QWidget* w, const QColor& back, const QColor& caption) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, caption);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
 template <class W> W* place(W* w, const char* name, QRect where, const QFont& font) {
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(where);
@@ -96,7 +106,7 @@ QRadioButton* option(QWidget* parent, int index, const QString& text, QRect wher
 
 QFrame* cover(QWidget* parent, const char* name, QRect where) {
     auto* f = place(new QFrame(parent), name, where, normal());
-    colour(f, look::background, look::blue);
+    background(f, look::background, look::blue);
     return f;
 }
 
@@ -117,7 +127,7 @@ void Form1::buildControls() {
     setWindowTitle(title);
     setWindowIcon(trainerIcon());
     setFixedSize(look::px(9570), look::px(7155));
-    colour(this, look::background, look::blue);
+    background(this, look::background, QPalette().color(QPalette::WindowText));
     setFont(normal());
 
     const QFont medium = look::font(9.75, true);
@@ -240,7 +250,7 @@ void Form1::buildControls() {
 void Form1::buildFrame1() {
     Frame1 = place(new QGroupBox(QStringLiteral("Import Permanenz"), this), "Frame1",
                    look::rect(6930, 135, 2115, 6735), normal());
-    colour(Frame1, look::background, look::blue);
+    background(Frame1, look::background, look::blue);
     Label10 = caption(Frame1, "Label10", QStringLiteral("*.txt"), look::rect(735, 1260, 435, 225));
     Drive1 = place(new DriveList(Frame1), "Drive1", look::rect(105, 420, 1905, 315), normal());
     describe(Drive1, QStringLiteral("Laufwerk"), {});
