@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 namespace sorvik1 {
@@ -28,18 +27,20 @@ class FieldReader {
   public:
     explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
 
-    // The next item, or nothing once every byte has been consumed.
-    std::optional<Field> next() {
+    // Reads the next item into `field`; false once every byte has been
+    // consumed. The item is written in place rather than returned: copying it
+    // out per item costs more than reading it.
+    bool next(Field& field) {
         if (pos_ == bytes_.size()) {
-            return std::nullopt;
+            return false;
         }
         const bool startsLine = atLineStart_;
         skipBlanks();
-        Field field;
         field.line = line_;
+        field.blankLine = false;
         if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
             readQuoted(field);
-            return field;
+            return true;
         }
         const std::size_t begin = pos_;
         while (pos_ < bytes_.size() && !isDelimiter(bytes_[pos_])) {
@@ -52,7 +53,7 @@ class FieldReader {
         field.text = bytes_.substr(begin, end - begin);
         const bool endsLine = consumeDelimiter();
         field.blankLine = startsLine && endsLine && field.text.empty();
-        return field;
+        return true;
     }
 
     // The bytes not consumed yet.

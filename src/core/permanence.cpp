@@ -1,13 +1,13 @@
 #include "core/permanence.h"
 
 #include "core/field_reader.h"
+#include "core/huge_pages.h"
 #include "core/leading_number.h"
 #include "core/limits.h"
 #include "core/roulette_number.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <utility>
 
 namespace sorvik1 {
@@ -69,14 +69,14 @@ Permanence refused(Permanence result, PermanenceStatus status) {
 // so a file whose date line was left empty still has its data where its
 // four header lines end.
 bool readHeader(FieldReader& reader, Permanence& result) {
+    Field field;
     for (int item = 0; item < headerItems; ++item) {
-        const std::optional<Field> field = reader.next();
-        if (!field) {
+        if (!reader.next(field)) {
             result.status = PermanenceStatus::EndsInHeader;
             return false;
         }
-        result.header.emplace_back(field->text);
-        if (item == 0 && !field->text.starts_with(casinoMark)) {
+        result.header.emplace_back(field.text);
+        if (item == 0 && !field.text.starts_with(casinoMark)) {
             result.status = PermanenceStatus::NotACasinoFile;
             return false;
         }
@@ -98,12 +98,14 @@ Permanence parsePermanence(std::string_view bytes) {
         return result;
     }
     result.spins.reserve(expectedSpins(reader.remaining()));
-    while (const std::optional<Field> field = reader.next()) {
+    adviseHugePages(result.spins.data(), result.spins.capacity() * sizeof(double));
+    Field field;
+    while (reader.next(field)) {
         // A blank line is a slip of the editor, not a spin.
-        if (field->blankLine) {
+        if (field.blankLine) {
             continue;
         }
-        const std::string_view text = field->text;
+        const std::string_view text = field.text;
         if (text.starts_with('-')) {
             continue;
         }
@@ -114,7 +116,7 @@ Permanence parsePermanence(std::string_view bytes) {
         const bool plain = plainWholeNumber(text, whole);
         const double value = plain ? static_cast<double>(whole) : leadingNumber(text);
         if (plain ? whole > 36 : !rouletteNumber(value)) {
-            result.errorLine = field->line;
+            result.errorLine = field.line;
             result.errorValue = value;
             return refused(std::move(result), PermanenceStatus::NumberOutOfRange);
         }
