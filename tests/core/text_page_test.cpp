@@ -85,7 +85,6 @@ TEST_P(Wrapping, KeepsEveryCharacterWithinTheColumns) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Wrapping,
     testing::Values(
-        WrapCase{"FitsExactly", 11, "0123456789", false, {"          0123456789"}},
         WrapCase{"BreaksAtTheLastBlank",
                  3,
                  "one two three four five",
