@@ -1,0 +1,178 @@
+#include "ui/flexgrid.h"
+
+#include "ui/flexgrid_model.h"
+#include "ui/look.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int cellHeight = 15;
+
+QString cssColour(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
+
+} // namespace
+
+FlexGrid::FlexGrid(int rows, int cols, const GridColours& colours, QWidget* parent)
+    : QTableView(parent), model_(new FlexGridModel(rows, cols, colours, this)) {
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(cellHeight);
+    horizontalHeader()->setMinimumSectionSize(1);
+    setVerticalScrollMode(ScrollPerItem);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(NoSelection);
+    setEditTriggers(NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    // Moving the current cell from the program never scrolls; only TopRow does.
+    setAutoScroll(false);
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; background-color: %2; "
+                                 "selection-background-color: %3; selection-color: white; }")
+                      .arg(cssColour(colours.lines), cssColour(colours.outside),
+                           cssColour(look::selectionGreen)));
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex&) { emit Click(); });
+}
+
+FlexGrid::~FlexGrid() = default;
+
+void FlexGrid::setRows(int rows) {
+    model_->setRows(rows);
+    row_ = std::clamp(row_, 0, std::max(rows - 1, 0));
+    rowSel_ = row_;
+    scheduleFlush();
+}
+
+int FlexGrid::rows() const {
+    return model_->cells().rows();
+}
+int FlexGrid::cols() const {
+    return model_->cells().cols();
+}
+
+void FlexGrid::setRow(int row) {
+    row_ = row;
+    rowSel_ = row;
+    colSel_ = col_;
+    scheduleFlush();
+}
+
+void FlexGrid::setCol(int col) {
+    col_ = col;
+    colSel_ = col;
+    rowSel_ = row_;
+    scheduleFlush();
+}
+
+void FlexGrid::setText(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    setText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+void FlexGrid::setText(std::string_view utf8) {
+    model_->cells().setText(row_, col_, utf8);
+    scheduleFlush();
+}
+
+QString FlexGrid::text() const {
+    return textAt(row_, col_);
+}
+
+QString FlexGrid::textAt(int row, int col) const {
+    const std::string_view t = model_->cells().text(row, col);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+void FlexGrid::setCellBackColor(std::uint32_t colour) {
+    model_->cells().setColour(row_, col_, colour);
+    scheduleFlush();
+}
+
+std::uint32_t FlexGrid::cellBackColor() const {
+    return cellBackColorAt(row_, col_);
+}
+
+std::uint32_t FlexGrid::cellBackColorAt(int row, int col) const {
+    return model_->cells().colour(row, col);
+}
+
+void FlexGrid::setTopRow(int row) {
+    topRow_ = std::max(row, 0);
+    topRowPending_ = true;
+    scheduleFlush();
+}
+
+int FlexGrid::topRow() {
+    flush();
+    return verticalScrollBar()->value();
+}
+
+void FlexGrid::setColWidth(int col, int twips) {
+    setColumnWidth(col, look::px(twips));
+}
+
+int FlexGrid::colWidth(int col) const {
+    return columnWidth(col) * 15;
+}
+
+void FlexGrid::setColAlignment(int col, int code) {
+    model_->setAlignment(col, code);
+    scheduleFlush();
+}
+
+int FlexGrid::colAlignment(int col) const {
+    return model_->alignmentCode(col);
+}
+
+void FlexGrid::clear() {
+    model_->cells().clear();
+    scheduleFlush();
+}
+
+void FlexGrid::scheduleFlush() {
+    if (!flushPending_) {
+        flushPending_ = true;
+        QMetaObject::invokeMethod(this, &FlexGrid::flush, Qt::QueuedConnection);
+    }
+}
+
+void FlexGrid::flush() {
+    if (!flushPending_) {
+        return;
+    }
+    flushPending_ = false;
+    flushing_ = true;
+    model_->refresh();
+    executeDelayedItemsLayout();
+    updateGeometries();
+    const QModelIndex current = model_->index(row_, col_);
+    if (current.isValid()) {
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    }
+    // Only a TopRow set since the last flush scrolls, so the user's own
+    // scrolling is kept.
+    if (topRowPending_) {
+        topRowPending_ = false;
+        verticalScrollBar()->setValue(topRow_);
+    }
+    flushing_ = false;
+}
+
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    // A click or a key moved the current cell: the grid's current cell and the
+    // selection end follow the user.
+    if (!flushing_ && current.isValid()) {
+        row_ = rowSel_ = current.row();
+        col_ = colSel_ = current.column();
+    }
+}

@@ -1,0 +1,79 @@
+#include "ui/flexgrid_model.h"
+
+#include "ui/look.h"
+
+#include <array>
+
+namespace {
+
+Qt::Alignment alignmentOf(int code) {
+    static constexpr std::array<Qt::Alignment::Int, 9> table = {
+        Qt::AlignLeft | Qt::AlignTop,        Qt::AlignLeft | Qt::AlignVCenter,
+        Qt::AlignLeft | Qt::AlignBottom,     Qt::AlignHCenter | Qt::AlignTop,
+        Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignBottom,
+        Qt::AlignRight | Qt::AlignTop,       Qt::AlignRight | Qt::AlignVCenter,
+        Qt::AlignRight | Qt::AlignBottom};
+    if (code >= 0 && code < 9) {
+        return Qt::Alignment(table[static_cast<std::size_t>(code)]);
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+} // namespace
+
+FlexGridModel::FlexGridModel(int rows, int cols, const GridColours& colours, QObject* parent)
+    : QAbstractTableModel(parent), cells_(rows, cols), colours_(colours),
+      alignments_(static_cast<std::size_t>(cols), 9) {}
+
+void FlexGridModel::setRows(int rows) {
+    beginResetModel();
+    cells_.setRows(rows);
+    endResetModel();
+}
+
+void FlexGridModel::setAlignment(int col, int code) {
+    if (col >= 0 && col < cells_.cols()) {
+        alignments_[static_cast<std::size_t>(col)] = code;
+    }
+}
+
+int FlexGridModel::alignmentCode(int col) const {
+    return col >= 0 && col < cells_.cols() ? alignments_[static_cast<std::size_t>(col)] : 0;
+}
+
+void FlexGridModel::refresh() {
+    if (cells_.rows() > 0 && cells_.cols() > 0) {
+        emit dataChanged(index(0, 0), index(cells_.rows() - 1, cells_.cols() - 1));
+    }
+}
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cells_.rows();
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cells_.cols();
+}
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
+    const int r = index.row();
+    const int c = index.column();
+    const bool fixed = c == 0;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: {
+        const std::string_view t = cells_.text(r, c);
+        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    }
+    case Qt::BackgroundRole: {
+        const std::uint32_t own = cells_.colour(r, c);
+        return own != 0 ? look::fromBgr(own) : (fixed ? colours_.fixedBack : colours_.back);
+    }
+    case Qt::ForegroundRole:
+        return fixed ? colours_.fixedFore : colours_.fore;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(alignmentCode(c)));
+    default:
+        return {};
+    }
+}
