@@ -4,6 +4,7 @@
 // drawn captions, shapes and lines lie beneath every other control.
 #include "app/form1.h"
 
+#include "run/spin_count_validator.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -189,6 +190,7 @@ void Form1::buildControls() {
              QStringLiteral(" Zeigt alle  Würfe chronologisch an "));
     textanzahl = place(new TextBox(this), "textanzahl", look::rect(7200, 735, 1575, 435), large);
     textanzahl->setAlignment(Qt::AlignCenter);
+    textanzahl->setValidator(new SpinCountValidator(textanzahl));
     colour(textanzahl, look::paleGreen, black);
     describe(textanzahl, QStringLiteral("Anzahl Würfe"),
              QStringLiteral(" Anzahl der gewünschten Würfe "));
