@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/random.h"
+#include "run/decimal_text.h"
 
 #include <QString>
 #include <QWidget>
@@ -26,6 +28,10 @@ class QRadioButton;
 class QTextEdit;
 class Shape;
 class TextBox;
+namespace sorvik1 {
+class Figure;
+class SpinSource;
+} // namespace sorvik1
 
 // The trainer's one window: its controls, the state every handler shares,
 // and the handlers. Handler bodies live in the folder of their subsystem.
@@ -144,6 +150,17 @@ class Form1 : public QWidget {
 
     // The four lines of an instruction text, joined by carriage returns.
     void showInstruction(const std::array<QString, 4>& lines);
+
+    // Spin run: the steps of a press of Start.
+    void prepareRun();
+    void runLoop();
+    void endRun();
+    void spinStep(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
+    void figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
+    sorvik1::SpinSource spinSource() const;
+    sorvik1::Random random_{0};
+    DecimalText wurfText_;
+    DecimalText mengeText_;
 
     Options options_;
     std::unique_ptr<MessageBox> messageBox_;
