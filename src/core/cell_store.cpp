@@ -1,7 +1,10 @@
 #include "core/cell_store.h"
 
+#include "core/huge_pages.h"
+
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace sorvik1 {
 namespace {
@@ -9,6 +12,31 @@ namespace {
 // A slot starting with this byte (never the first byte of UTF-8 text) holds
 // the index of a text too long to live inline.
 constexpr char longMarker = '\xFF';
+
+// The slot of a text short enough to live inline, built byte by byte: a grid
+// row's text is a few digits, written millions of times in a long run.
+std::optional<std::array<char, 8>> inlineSlot(std::string_view utf8) {
+    std::array<char, 8> slot{};
+    if (utf8.size() > slot.size() || (!utf8.empty() && utf8.front() == longMarker)) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\0') {
+            return std::nullopt;
+        }
+        slot[i] = utf8[i];
+    }
+    return slot;
+}
+
+// Sizes a column that holds nothing yet. A grid of millions of rows fills
+// tens of megabytes at once, so the block is offered huge pages before it is
+// first written.
+template <typename T> void createColumn(std::vector<T>& cells, std::size_t rows) {
+    cells.reserve(rows);
+    sorvik1::adviseHugePages(cells.data(), rows * sizeof(T));
+    cells.resize(rows);
+}
 
 } // namespace
 
@@ -41,15 +69,11 @@ void CellStore::setText(int row, int col, std::string_view utf8) {
         if (utf8.empty()) {
             return;
         }
-        texts.resize(static_cast<std::size_t>(rows_));
+        createColumn(texts, static_cast<std::size_t>(rows_));
     }
     Slot& slot = texts[static_cast<std::size_t>(row)];
-    const bool fitsInline = utf8.size() <= slot.size() &&
-                            utf8.find('\0') == std::string_view::npos &&
-                            (utf8.empty() || utf8.front() != longMarker);
-    if (fitsInline) {
-        slot.fill('\0');
-        std::memcpy(slot.data(), utf8.data(), utf8.size());
+    if (const auto shortText = inlineSlot(utf8)) {
+        slot = *shortText;
         return;
     }
     std::uint32_t index = 0;
@@ -107,7 +131,7 @@ void CellStore::setColour(int row, int col, std::uint32_t colour) {
         if (colour == 0) {
             return;
         }
-        colours.resize(static_cast<std::size_t>(rows_));
+        createColumn(colours, static_cast<std::size_t>(rows_));
     }
     colours[static_cast<std::size_t>(row)] = paletteIndex(colour);
 }
