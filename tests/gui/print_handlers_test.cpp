@@ -78,6 +78,8 @@ struct Answer {
     bool printed;
 };
 
+void PrintTo(const Answer& a, std::ostream* os) { *os << a.name; }
+
 class PrintAnswers : public PrintButtons, public testing::WithParamInterface<Answer> {};
 
 TEST_P(PrintAnswers, ReportAndCopyFollowTheAnswer) {
