@@ -29,7 +29,10 @@ class QTextEdit;
 class Shape;
 class TextBox;
 namespace sorvik1 {
+class Clock;
 class Figure;
+class Printer;
+struct PrintOutcome;
 class SpinSource;
 } // namespace sorvik1
 
@@ -51,6 +54,9 @@ class Form1 : public QWidget {
     void setMessageBox(std::unique_ptr<MessageBox> box);
     void setProgramDirectory(const QString& directory) { programDirectory_ = directory; }
     void setQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+    void setPrinter(std::unique_ptr<sorvik1::Printer> printer);
+    void setClock(std::unique_ptr<sorvik1::Clock> clock);
+    const sorvik1::Clock& clock() const { return *clock_; }
 
     // ---- Controls, from the top of the stacking order to the bottom ----
     QTextEdit* infotext;
@@ -162,10 +168,17 @@ class Form1 : public QWidget {
     DecimalText wurfText_;
     DecimalText mengeText_;
 
+    // output
+    // Asks whether to change the printer settings first; false when cancelled.
+    bool askPrinterSettings();
+    void reportPrintOutcome(const sorvik1::PrintOutcome& outcome);
+
     Options options_;
     std::unique_ptr<MessageBox> messageBox_;
     QString programDirectory_;
     std::function<void()> quit_;
+    std::unique_ptr<sorvik1::Clock> clock_;
+    std::unique_ptr<sorvik1::Printer> printer_;
 };
 
 // The two instruction texts of the label `text`.
