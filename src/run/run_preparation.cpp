@@ -2,6 +2,7 @@
 
 #include "core/limits.h"
 #include "core/spin_source.h"
+#include "run/spin_column.h"
 #include "ui/caption_label.h"
 #include "ui/flexgrid.h"
 #include "ui/text_box.h"
@@ -48,6 +49,7 @@ void Form1::prepareRun() {
         tabelle2->setText(
             std::string_view(label.data(), static_cast<std::size_t>(end - label.data())));
     }
+    fitSpinColumn(*tabelle2, QString::number(spins + 1), 3);
     if (importiert == 0) {
         Randomize();
         zahlen = sorvik1::drawZahlen(random_, spins);

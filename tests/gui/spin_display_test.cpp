@@ -1,6 +1,7 @@
 #include "run_fixture.h"
 
 #include "core/colour.h"
+#include "run/spin_column.h"
 
 namespace {
 
@@ -114,5 +115,23 @@ TEST_P(ScrollRule, KeepsTheCurrentSpinFifteenthFromTheTop) {
 INSTANTIATE_TEST_SUITE_P(Spins, ScrollRule,
                          testing::Values(Scroll{15, 0, 0}, Scroll{16, 0, 1}, Scroll{17, 0, 2},
                                          Scroll{16, 16, 0}, Scroll{17, 16, 2}, Scroll{40, 0, 25}));
+
+TEST_F(RunTest, TheSpinColumnWidensForEightDigitsWithinTheGrid) {
+    form.show();
+    FlexGrid& grid = *form.tabelle2;
+    const int before = grid.columnWidth(0);
+    fitSpinColumn(grid, QStringLiteral("101"), 3);
+    EXPECT_EQ(grid.columnWidth(0), before);
+
+    const QString widest = QStringLiteral("10000001");
+    fitSpinColumn(grid, widest, 3);
+    EXPECT_GE(grid.columnWidth(0), grid.fontMetrics().horizontalAdvance(widest));
+    int used = 0;
+    for (int c = 0; c < grid.cols(); ++c) {
+        used += grid.columnWidth(c);
+    }
+    EXPECT_LE(used, grid.viewport()->width());
+    EXPECT_GE(grid.columnWidth(3), 0);
+}
 
 } // namespace
