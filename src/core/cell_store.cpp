@@ -1,7 +1,5 @@
 #include "core/cell_store.h"
 
-#include "core/huge_pages.h"
-
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -27,15 +25,6 @@ std::optional<std::array<char, 8>> inlineSlot(std::string_view utf8) {
         slot[i] = utf8[i];
     }
     return slot;
-}
-
-// Sizes a column that holds nothing yet. A grid of millions of rows fills
-// tens of megabytes at once, so the block is offered huge pages before it is
-// first written.
-template <typename T> void createColumn(std::vector<T>& cells, std::size_t rows) {
-    cells.reserve(rows);
-    sorvik1::adviseHugePages(cells.data(), rows * sizeof(T));
-    cells.resize(rows);
 }
 
 } // namespace
@@ -69,7 +58,7 @@ void CellStore::setText(int row, int col, std::string_view utf8) {
         if (utf8.empty()) {
             return;
         }
-        createColumn(texts, static_cast<std::size_t>(rows_));
+        texts.resize(static_cast<std::size_t>(rows_));
     }
     Slot& slot = texts[static_cast<std::size_t>(row)];
     if (const auto shortText = inlineSlot(utf8)) {
@@ -131,7 +120,7 @@ void CellStore::setColour(int row, int col, std::uint32_t colour) {
         if (colour == 0) {
             return;
         }
-        createColumn(colours, static_cast<std::size_t>(rows_));
+        colours.resize(static_cast<std::size_t>(rows_));
     }
     colours[static_cast<std::size_t>(row)] = paletteIndex(colour);
 }
