@@ -39,7 +39,11 @@ void Form1::prepareRun() {
     anzahl = std::min(std::floor(anzahl), spinLimit(importiert, importanzahl, permanenz.size()));
     const auto spins = static_cast<std::size_t>(std::max(anzahl, 0.0));
 
-    zahlen.assign(spins + 1 + sorvik1::maxFigureSpan, 0);
+    // A drawn run's store is made when its numbers are drawn below; an
+    // imported run's store stays all zeros.
+    if (importiert != 0) {
+        zahlen.assign(spins + 1 + sorvik1::maxFigureSpan, 0);
+    }
     tabelle2->setRows(static_cast<int>(spins) + 1);
     tabelle2->setCol(0);
     std::array<char, 24> label{};
