@@ -131,6 +131,9 @@ int main(int argc, char** argv) {
     const double window1m = reporter.secondsPerIteration("BM_WindowDurchlauf/1000000");
     const double window10m = reporter.secondsPerIteration("BM_WindowDurchlauf/10000000");
     const double core1m = reporter.secondsPerIteration("BM_CoreRun");
+    // The console table may end inside a colour sequence; the summary lines
+    // start on a line of their own so that they can be found.
+    std::printf("\n");
     std::printf("ratio durchlauf_vs_core %.3f\n", core1m > 0 ? window1m / core1m : 0.0);
     std::printf("bytes_per_spin %.2f\n", bytes);
     std::printf("ratio scale_10m_vs_1m %.3f\n", window1m > 0 ? window10m / window1m : 0.0);
