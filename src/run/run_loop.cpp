@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "core/figure.h"
-#include "core/limits.h"
 #include "core/spin_source.h"
 #include "ui/caption_label.h"
 

@@ -10,7 +10,9 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cmath>
 
 namespace {
 

@@ -1,10 +1,9 @@
 #include "app/form1.h"
 
 #include "core/spin_count.h"
+#include "ui/text_box.h"
 
 #include <QPushButton>
-
-#include "ui/text_box.h"
 
 void Form1::textanzahl_Change() {
     const QByteArray utf8 = textanzahl->text().toUtf8();
