@@ -104,12 +104,17 @@ SpinWord SimulatedSpins::nextWord(int most) {
     return word;
 }
 
+int simulationThreads(std::int64_t spins, int threads) {
+    const std::int64_t segments = (spins + simulationSegmentSpins - 1) / simulationSegmentSpins;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(threads, 1, std::max<std::int64_t>(segments, 1)));
+}
+
 ScanResult simulate(const Figure& figure, std::int64_t spins, std::uint64_t seed, int threads,
                     ZeroRule rule, bool listStarts) {
     spins = std::max<std::int64_t>(spins, 0);
     const std::int64_t segments = (spins + simulationSegmentSpins - 1) / simulationSegmentSpins;
-    const std::int64_t parts =
-        std::clamp<std::int64_t>(threads, 1, std::max<std::int64_t>(segments, 1));
+    const std::int64_t parts = simulationThreads(spins, threads);
 
     // Part t owns whole segments, so its first spin starts a stream.
     std::vector<ScanResult> results(static_cast<std::size_t>(parts));
