@@ -6,6 +6,7 @@
 #include "analyse/options.h"
 #include "analyse/output.h"
 
+#include <exception>
 #include <iostream>
 #include <new>
 #include <string_view>
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
         std::cerr << program
                   << ": Zu wenig Speicher (mit --liste und sehr vielen Würfen kann die "
                      "Liste der Startwürfe zu groß werden).\n";
-        return 1;
+    } catch (const std::exception& failure) {
+        std::cerr << program << ": Die Auswertung ist gescheitert: " << failure.what() << '\n';
     }
+    return 1;
 }
