@@ -26,6 +26,11 @@ class QRadioButton;
 class QTextEdit;
 class Shape;
 class TextBox;
+namespace sorvik1 {
+class Clock;
+class Printer;
+struct PrintOutcome;
+} // namespace sorvik1
 
 // The trainer's one window: its controls, the state every handler shares,
 // and the handlers. Handler bodies live in the folder of their subsystem.
@@ -45,6 +50,9 @@ class Form1 : public QWidget {
     void setMessageBox(std::unique_ptr<MessageBox> box);
     void setProgramDirectory(const QString& directory) { programDirectory_ = directory; }
     void setQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+    void setPrinter(std::unique_ptr<sorvik1::Printer> printer);
+    void setClock(std::unique_ptr<sorvik1::Clock> clock);
+    const sorvik1::Clock& clock() const { return *clock_; }
 
     // ---- Controls, from the top of the stacking order to the bottom ----
     QTextEdit* infotext;
@@ -145,10 +153,17 @@ class Form1 : public QWidget {
     // The four lines of an instruction text, joined by carriage returns.
     void showInstruction(const std::array<QString, 4>& lines);
 
+    // output
+    // Asks whether to change the printer settings first; false when cancelled.
+    bool askPrinterSettings();
+    void reportPrintOutcome(const sorvik1::PrintOutcome& outcome);
+
     Options options_;
     std::unique_ptr<MessageBox> messageBox_;
     QString programDirectory_;
     std::function<void()> quit_;
+    std::unique_ptr<sorvik1::Clock> clock_;
+    std::unique_ptr<sorvik1::Printer> printer_;
 };
 
 // The two instruction texts of the label `text`.

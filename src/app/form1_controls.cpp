@@ -31,8 +31,12 @@ void colour(QWidget* w, const QColor& back, const QColor& fore) {
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
         p.setColor(role, back);
     }
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        p.setColor(role, fore);
+    // The disabled group keeps the style's greyed text, so that a locked
+    // button or box looks locked.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            p.setColor(group, role, fore);
+        }
     }
     w->setPalette(p);
     w->setAutoFillBackground(true);

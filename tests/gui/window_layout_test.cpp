@@ -26,6 +26,8 @@ struct Placed {
     bool insideFrame;
 };
 
+void PrintTo(const Placed& p, std::ostream* os) { *os << p.name; }
+
 const Placed placements[] = {
     {"infotext", 3375, 225, 3480, 5865, false},      {"zudeck2", 3600, 1125, 3165, 5010, false},
     {"zudeck1", 6930, 135, 2220, 6000, false},       {"okreset", 1800, 6390, 1170, 330, false},
@@ -86,6 +88,8 @@ struct Expected {
     bool enabled;
     bool shown; // visible within the window, not under a hidden frame
 };
+
+void PrintTo(const Expected& e, std::ostream* os) { *os << e.name; }
 
 const Expected startStates[] = {
     {"okreset", "Reset", true, true},         {"okfigok", "OK", true, true},
