@@ -16,6 +16,8 @@ struct RunCount {
     std::int64_t occurrences = 0;
     std::int64_t firstStart = 0; // spin of the first listed start; read with two or more
     std::int64_t lastStart = 0;
+
+    friend bool operator==(const RunCount&, const RunCount&) = default;
 };
 
 // The run's count beside what chance predicts for the same spins.
