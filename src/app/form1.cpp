@@ -25,6 +25,7 @@ Form1::Form1(const Options& options, QWidget* parent)
     buildControls();
     setTabOrder();
     connectHandlers();
+    connectStatisticsMenu();
     Form_Load();
 }
 

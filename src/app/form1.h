@@ -27,6 +27,7 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class Shape;
+class StatisticsWindow;
 class TextBox;
 namespace sorvik1 {
 class Clock;
@@ -172,6 +173,10 @@ class Form1 : public QWidget {
     // Asks whether to change the printer settings first; false when cancelled.
     bool askPrinterSettings();
     void reportPrintOutcome(const sorvik1::PrintOutcome& outcome);
+
+    // statistics beside the trainer
+    void connectStatisticsMenu();
+    StatisticsWindow* statistics_ = nullptr; // made on first use, as a child of this window
 
     Options options_;
     std::unique_ptr<MessageBox> messageBox_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -104,31 +105,49 @@ SpinWord SimulatedSpins::nextWord(int most) {
     return word;
 }
 
+int simulationThreads(std::int64_t spins, int threads) {
+    const std::int64_t segments = (spins + simulationSegmentSpins - 1) / simulationSegmentSpins;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(threads, 1, std::max<std::int64_t>(segments, 1)));
+}
+
 ScanResult simulate(const Figure& figure, std::int64_t spins, std::uint64_t seed, int threads,
                     ZeroRule rule, bool listStarts) {
     spins = std::max<std::int64_t>(spins, 0);
     const std::int64_t segments = (spins + simulationSegmentSpins - 1) / simulationSegmentSpins;
-    const std::int64_t parts =
-        std::clamp<std::int64_t>(threads, 1, std::max<std::int64_t>(segments, 1));
+    const std::int64_t parts = simulationThreads(spins, threads);
 
-    // Part t owns whole segments, so its first spin starts a stream.
+    // Part t owns whole segments, so its first spin starts a stream. A
+    // failure on a worker (such as running out of memory for the list) is
+    // handed to the caller instead of ending the program.
     std::vector<ScanResult> results(static_cast<std::size_t>(parts));
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
     auto scanPart = [&](std::int64_t part) {
-        const std::int64_t firstSegment = segments * part / parts;
-        const std::int64_t endSegment = segments * (part + 1) / parts;
-        const std::int64_t firstSpin = firstSegment * simulationSegmentSpins;
-        const std::int64_t endSpin = std::min(endSegment * simulationSegmentSpins, spins);
-        SimulatedSpins source(seed, firstSegment, spins);
-        results[static_cast<std::size_t>(part)] =
-            OccurrenceScan<SimulatedSpins>(figure, rule, listStarts)
-                .run(source, endSpin - firstSpin, firstSpin + 1);
+        const auto index = static_cast<std::size_t>(part);
+        try {
+            const std::int64_t firstSegment = segments * part / parts;
+            const std::int64_t endSegment = segments * (part + 1) / parts;
+            const std::int64_t firstSpin = firstSegment * simulationSegmentSpins;
+            const std::int64_t endSpin = std::min(endSegment * simulationSegmentSpins, spins);
+            SimulatedSpins source(seed, firstSegment, spins);
+            results[index] = OccurrenceScan<SimulatedSpins>(figure, rule, listStarts)
+                                 .run(source, endSpin - firstSpin, firstSpin + 1);
+        } catch (...) {
+            failures[index] = std::current_exception();
+        }
     };
-    std::vector<std::jthread> workers;
-    for (std::int64_t part = 1; part < parts; ++part) {
-        workers.emplace_back(scanPart, part);
+    {
+        std::vector<std::jthread> workers;
+        for (std::int64_t part = 1; part < parts; ++part) {
+            workers.emplace_back(scanPart, part);
+        }
+        scanPart(0);
     }
-    scanPart(0);
-    workers.clear();
+    for (const auto& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
 
     ScanResult total;
     for (auto& result : results) {

@@ -37,6 +37,10 @@ class SimulatedSpins {
     std::int64_t untilZero_ = 0; // non-zero spins before the next zero
 };
 
+// How many threads a simulation of `spins` uses when asked for `threads`:
+// each takes whole segments, so a short run uses fewer.
+int simulationThreads(std::int64_t spins, int threads);
+
 // Draws `spins` random spins from `seed` and counts the figure's starts,
 // split over `threads` threads (at least 1). Start spins are numbered from 1.
 ScanResult simulate(const Figure& figure, std::int64_t spins, std::uint64_t seed, int threads,

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/roulette_number.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -46,23 +46,11 @@ class SpinSource {
         return value >= 0 && value <= 36 ? value : 0;
     }
 
-    // An imported entry is taken as the nearest whole number, halves to the
-    // even one (as the permanence files' decimals are meant), independent of
-    // the floating-point rounding mode.
     int importedNumber(std::int64_t n) const {
         if (n < 0 || static_cast<std::size_t>(n) >= permanenz_.size()) {
             return 0;
         }
-        const double value = permanenz_[static_cast<std::size_t>(n)];
-        if (!(value >= -0.5 && value <= 36.5)) {
-            return 0;
-        }
-        double whole = std::floor(value);
-        const double fraction = value - whole;
-        if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-            whole += 1.0;
-        }
-        return static_cast<int>(whole);
+        return rouletteNumber(permanenz_[static_cast<std::size_t>(n)]).value_or(0);
     }
 
     const ColourTable* farbe_;

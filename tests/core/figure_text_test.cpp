@@ -37,10 +37,4 @@ TEST(FigureText, SaysWhereAnUnknownCharacterIs) {
     EXPECT_NE(sorvik1::parseFigure("rrx").error.find("Position 3"), std::string::npos);
 }
 
-TEST(FigureText, CountsSpanAndOccupiedPositions) {
-    const auto figure = sorvik1::parseFigure("r..s.r").figure;
-    EXPECT_EQ(figure.span(), 6);
-    EXPECT_EQ(figure.occupiedCount(), 3);
-}
-
 } // namespace

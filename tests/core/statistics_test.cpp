@@ -52,13 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    return sum;
                                }()}));
 
-TEST(WaitClosedForm, RrrAndRsrAsPlayersQuoteThem) {
-    const auto rrr = sorvik1::firstOccurrence(figureOf("rrr"), 1, ZeroRule::Breaks);
-    const auto rsr = sorvik1::firstOccurrence(figureOf("rsr"), 1, ZeroRule::Breaks);
-    EXPECT_NEAR(*rrr.expectedWait, 14.97, 0.005);
-    EXPECT_NEAR(*rsr.expectedWait, 10.74, 0.005);
-}
-
 // Every sequence of a few spins, weighted by its chance: the exact
 // distribution of the count without any of the formulas under test.
 struct Enumerated {
