@@ -1,0 +1,123 @@
+#include "effects.h"
+
+#include "action.h"
+#include "effect_rules.h"
+#include "permanence_folder.h"
+#include "scripted_message_box.h"
+#include "scripted_printer.h"
+#include "session.h"
+#include "ui/dir_list.h"
+#include "ui/file_list.h"
+#include "ui/flexgrid.h"
+#include "ui/list_box.h"
+
+Before observe(Session& s) {
+    Before b;
+    b.snapshot = Snapshot::of(s.form);
+    b.boxes = s.messages->shown.size();
+    b.setups = s.printer->setups;
+    b.pages = s.printer->reports + s.printer->images;
+    const FlexGrid& grid = *s.form.tabelle1;
+    b.selRow = grid.rowSel();
+    b.selCol = grid.colSel();
+    for (int r = 0; r < 21; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            b.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                grid.cellBackColorAt(r, c);
+        }
+    }
+    b.wurf = s.form.wurf;
+    b.listed = s.form.Liste->listCount();
+    const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
+    const QString name = s.form.File1->fileName();
+    if (dir && !name.isEmpty()) {
+        b.chosenFile = dir->isEmpty() ? name : *dir + QChar('/') + name;
+    }
+    return b;
+}
+
+void remember(Session& s, const Action& a, const Before& b) {
+    const Form1& f = s.form;
+    using K = Action::Kind;
+    if (a.kind == K::FigureOk && f.figanfang != 0) {
+        s.activeFigure = f.figur;
+    }
+    if (a.kind == K::Reset) {
+        s.activeFigure.reset();
+        s.middleUncovered = false;
+    }
+    if (a.kind == K::Info) {
+        s.middleUncovered = true;
+    }
+    if (f.importiert == 0) {
+        s.loaded = nullptr;
+    } else if (a.kind == K::ImportOk && b.chosenFile) {
+        s.loaded = s.folder.find(*b.chosenFile);
+    }
+}
+
+void expectUnchanged(const Form1& form, const Before& before, Findings& out,
+                     const QStringList& ignored) {
+    const QStringList changed = before.snapshot.differences(Snapshot::of(form), ignored);
+    out.expect(changed.isEmpty(), QStringLiteral("the action changed nothing else, but: ") +
+                                      changed.join(QStringLiteral(", ")));
+}
+
+QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
+    Findings out;
+    const auto unchanged = [&](const QStringList& ignored = {}) {
+        expectUnchanged(s.form, b, out, ignored);
+    };
+    using K = Action::Kind;
+    switch (a.kind) {
+    case K::FigureCell:
+    case K::Setzen:
+    case K::Absetzen:
+    case K::FigureOk:
+    case K::Reset:
+        checkFigureEffect(s, a, b, out);
+        break;
+    case K::Type:
+    case K::Erase:
+        unchanged({QStringLiteral("anzahl"), QStringLiteral("textanzahl"),
+                   QStringLiteral("okstart enabled")});
+        break;
+    case K::Mode:
+        unchanged({QStringLiteral("mode")});
+        break;
+    case K::Start:
+        checkStartEffect(s, b, out);
+        break;
+    case K::Abbruch:
+    case K::Ende:
+        if (a.answers.front() == answer::no) {
+            unchanged();
+        } else {
+            checkConfirmedEffect(s, a, out);
+        }
+        break;
+    case K::Import:
+    case K::ImportOk:
+    case K::ImportAbbr:
+        checkImportEffect(s, a, b, out);
+        break;
+    case K::PickFile:
+        unchanged({QStringLiteral("okexternok enabled")});
+        break;
+    case K::OpenDir:
+    case K::ListEntry:
+    case K::Statistics:
+        unchanged();
+        break;
+    case K::Druck:
+    case K::Copy:
+        unchanged();
+        checkPrintEffect(s, a, b, out);
+        break;
+    case K::Info:
+        unchanged({QStringLiteral("okinfo caption"), QStringLiteral("infotext"),
+                   QStringLiteral("infotext shown"), QStringLiteral("zudeck2 shown")});
+        break;
+    }
+    return out.broken;
+}
