@@ -31,7 +31,12 @@ struct Permanence {
     double errorValue = 0;
 };
 
-// Parses a whole permanence file. Never throws for any input bytes.
+// Parses a whole permanence file: four header items, the first beginning with
+// "Spielbank", then one spin per item up to the end or up to an item that
+// begins with "="; items beginning with "-" are separators. A blank line in the
+// data is skipped, an empty item between two commas is a spin 0. A leading
+// UTF-8 byte order mark is ignored. Never throws and never reads outside
+// `bytes`, whatever they hold.
 Permanence parsePermanence(std::string_view bytes);
 
 } // namespace sorvik1
