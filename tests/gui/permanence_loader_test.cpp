@@ -243,4 +243,17 @@ TEST_F(Loader, RootDirectoryIsJoinedWithoutASecondSlash) {
                   QStringLiteral("nicht vorhanden"));
 }
 
+TEST_F(Loader, DoubleClickOnAFileLoadsIt) {
+    write(QStringLiteral("p.txt"), header + "9\r\n");
+    choose(dir.path(), QStringLiteral("p.txt"));
+    const QList<QListWidgetItem*> items =
+        form.File1->findItems(QStringLiteral("p.txt"), Qt::MatchExactly);
+
+    QTest::mouseDClick(form.File1->viewport(), Qt::LeftButton, {},
+                       form.File1->visualItemRect(items.front()).center());
+
+    EXPECT_EQ(form.importiert, 1);
+    EXPECT_EQ(form.anzahl, 1);
+}
+
 } // namespace
