@@ -93,6 +93,10 @@ struct Loaded {
     std::vector<double> spins;
 };
 
+void PrintTo(const Loaded& l, std::ostream* os) {
+    *os << l.name;
+}
+
 class LoadedFile : public Loader, public testing::WithParamInterface<Loaded> {};
 
 TEST_P(LoadedFile, BecomesTheSpinSourceAndClosesTheFrame) {
@@ -142,6 +146,10 @@ struct PassedOver {
     QByteArray bytes;
 };
 
+void PrintTo(const PassedOver& p, std::ostream* os) {
+    *os << p.name;
+}
+
 class PassedOverFile : public Loader, public testing::WithParamInterface<PassedOver> {};
 
 TEST_P(PassedOverFile, LeavesTheFrameOpenWithoutAWord) {
@@ -168,6 +176,10 @@ struct Refused {
     QByteArray bytes;
     QString reason;
 };
+
+void PrintTo(const Refused& r, std::ostream* os) {
+    *os << r.name;
+}
 
 class RefusedFile : public Loader, public testing::WithParamInterface<Refused> {};
 

@@ -4,12 +4,18 @@
 #include "ui/caption_label.h"
 #include "ui/text_box.h"
 
+#include <ostream>
+
 namespace {
 
 struct RealFile {
     const char* name;
     std::size_t spins;
 };
+
+void PrintTo(const RealFile& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class RealPermanence : public ImportTest, public testing::WithParamInterface<RealFile> {};
 
