@@ -32,8 +32,8 @@ std::vector<double> spinStore(const std::vector<double>& spins) {
 
 // The file is read and checked whole before anything changes, so a file that
 // is refused leaves the window as it was and the frame open for another choice.
+// `importanzahl` too keeps describing the permanence that is held.
 void Form1::okexternok_Click() {
-    importanzahl = 0;
     const PermanenceLoad load = loadPermanence(Dir1->path(), File1->fileName());
     if (!load.refusal.isEmpty()) {
         MsgBox(load.refusal, msgstyle::critical, QStringLiteral(" Fehler"));

@@ -18,6 +18,7 @@ const QString headerCaption = QStringLiteral("Spielbank Hamburg\rTisch 3\r01.04.
 // What a load may change, to tell that a refused file changed nothing.
 struct LoadState {
     double anzahl;
+    double importanzahl;
     std::int16_t importiert;
     std::vector<double> permanenz;
     QString count;
@@ -29,9 +30,10 @@ struct LoadState {
 };
 
 void PrintTo(const LoadState& s, std::ostream* os) {
-    *os << "anzahl " << s.anzahl << ", importiert " << s.importiert << ", " << s.permanenz.size()
-        << " entries, count \"" << s.count.toStdString() << "\", frame " << s.frameShown
-        << ", import " << s.importEnabled << ", abbrechen " << s.abbrechenEnabled;
+    *os << "anzahl " << s.anzahl << ", importanzahl " << s.importanzahl << ", importiert "
+        << s.importiert << ", " << s.permanenz.size() << " entries, count \""
+        << s.count.toStdString() << "\", frame " << s.frameShown << ", import " << s.importEnabled
+        << ", abbrechen " << s.abbrechenEnabled;
 }
 
 // Names each case of a table after its `name`.
@@ -45,18 +47,14 @@ class Loader : public ImportTest {
     Loader() {
         form.anzahl = 5;
         form.textanzahl->setText(QStringLiteral("5"));
+        form.importanzahl = 2;
         form.permanenz = {0, 1, 2};
     }
 
     LoadState state() const {
-        return {form.anzahl,
-                form.importiert,
-                form.permanenz,
-                form.textanzahl->text(),
-                form.text->caption(),
-                frameShown(),
-                form.okextern->isEnabled(),
-                form.okabbrechen->isEnabled()};
+        return {form.anzahl,    form.importanzahl,          form.importiert,
+                form.permanenz, form.textanzahl->text(),    form.text->caption(),
+                frameShown(),   form.okextern->isEnabled(), form.okabbrechen->isEnabled()};
     }
 
     void load(const QByteArray& bytes) {
