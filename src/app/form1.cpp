@@ -8,6 +8,7 @@
 #include "ui/list_box.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
+#include "ui/qt_printer.h"
 #include "ui/text_box.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,12 @@
 Form1::Form1(const Options& options, QWidget* parent)
     : QWidget(parent), options_(options), messageBox_(std::make_unique<QtMessageBox>()),
       programDirectory_(QCoreApplication::applicationDirPath()),
-      quit_([] { QCoreApplication::quit(); }) {
+      quit_([] { QCoreApplication::quit(); }), clock_(std::make_unique<sorvik1::SystemClock>()),
+      printer_(std::make_unique<sorvik1::QtPrinter>(*clock_)) {
     buildControls();
     setTabOrder();
     connectHandlers();
+    connectStatisticsMenu();
     Form_Load();
 }
 
@@ -30,6 +33,16 @@ Form1::~Form1() = default;
 
 void Form1::setMessageBox(std::unique_ptr<MessageBox> box) {
     messageBox_ = std::move(box);
+}
+
+void Form1::setPrinter(std::unique_ptr<sorvik1::Printer> printer) {
+    printer_ = std::move(printer);
+}
+
+// The printer keeps a reference to the clock, so it is made anew with it.
+void Form1::setClock(std::unique_ptr<sorvik1::Clock> clock) {
+    clock_ = std::move(clock);
+    printer_ = std::make_unique<sorvik1::QtPrinter>(*clock_);
 }
 
 int Form1::MsgBox(const QString& prompt, int style, const QString& title) {

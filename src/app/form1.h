@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/random.h"
+#include "run/decimal_text.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,7 +27,15 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class Shape;
+class StatisticsWindow;
 class TextBox;
+namespace sorvik1 {
+class Clock;
+class Figure;
+class Printer;
+struct PrintOutcome;
+class SpinSource;
+} // namespace sorvik1
 
 // The trainer's one window: its controls, the state every handler shares,
 // and the handlers. Handler bodies live in the folder of their subsystem.
@@ -45,6 +55,9 @@ class Form1 : public QWidget {
     void setMessageBox(std::unique_ptr<MessageBox> box);
     void setProgramDirectory(const QString& directory) { programDirectory_ = directory; }
     void setQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+    void setPrinter(std::unique_ptr<sorvik1::Printer> printer);
+    void setClock(std::unique_ptr<sorvik1::Clock> clock);
+    const sorvik1::Clock& clock() const { return *clock_; }
 
     // ---- Controls, from the top of the stacking order to the bottom ----
     QTextEdit* infotext;
@@ -145,10 +158,32 @@ class Form1 : public QWidget {
     // The four lines of an instruction text, joined by carriage returns.
     void showInstruction(const std::array<QString, 4>& lines);
 
+    // Spin run: the steps of a press of Start.
+    void prepareRun();
+    void runLoop();
+    void endRun();
+    void spinStep(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
+    void figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
+    sorvik1::SpinSource spinSource() const;
+    sorvik1::Random random_{0};
+    DecimalText wurfText_;
+    DecimalText mengeText_;
+
+    // output
+    // Asks whether to change the printer settings first; false when cancelled.
+    bool askPrinterSettings();
+    void reportPrintOutcome(const sorvik1::PrintOutcome& outcome);
+
+    // statistics beside the trainer
+    void connectStatisticsMenu();
+    StatisticsWindow* statistics_ = nullptr; // made on first use, as a child of this window
+
     Options options_;
     std::unique_ptr<MessageBox> messageBox_;
     QString programDirectory_;
     std::function<void()> quit_;
+    std::unique_ptr<sorvik1::Clock> clock_;
+    std::unique_ptr<sorvik1::Printer> printer_;
 };
 
 // The two instruction texts of the label `text`.

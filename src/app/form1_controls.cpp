@@ -4,6 +4,7 @@
 // drawn captions, shapes and lines lie beneath every other control.
 #include "app/form1.h"
 
+#include "run/spin_count_validator.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -31,9 +32,23 @@ void colour(QWidget* w, const QColor& back, const QColor& fore) {
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
         p.setColor(role, back);
     }
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        p.setColor(role, fore);
+    // The disabled group keeps the style's greyed text, so that a locked
+    // button or box looks locked.
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            p.setColor(group, role, fore);
+        }
     }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A container's own background, and its caption colour; the controls
+// inside keep the system's button colours.
+void background(QWidget* w, const QColor& back, const QColor& caption) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, caption);
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
@@ -96,7 +111,7 @@ QRadioButton* option(QWidget* parent, int index, const QString& text, QRect wher
 
 QFrame* cover(QWidget* parent, const char* name, QRect where) {
     auto* f = place(new QFrame(parent), name, where, normal());
-    colour(f, look::background, look::blue);
+    background(f, look::background, look::blue);
     return f;
 }
 
@@ -117,7 +132,7 @@ void Form1::buildControls() {
     setWindowTitle(title);
     setWindowIcon(trainerIcon());
     setFixedSize(look::px(9570), look::px(7155));
-    colour(this, look::background, look::blue);
+    background(this, look::background, QPalette().color(QPalette::WindowText));
     setFont(normal());
 
     const QFont medium = look::font(9.75, true);
@@ -179,6 +194,7 @@ void Form1::buildControls() {
              QStringLiteral(" Zeigt alle  Würfe chronologisch an "));
     textanzahl = place(new TextBox(this), "textanzahl", look::rect(7200, 735, 1575, 435), large);
     textanzahl->setAlignment(Qt::AlignCenter);
+    textanzahl->setValidator(new SpinCountValidator(textanzahl));
     colour(textanzahl, look::paleGreen, black);
     describe(textanzahl, QStringLiteral("Anzahl Würfe"),
              QStringLiteral(" Anzahl der gewünschten Würfe "));
@@ -240,7 +256,7 @@ void Form1::buildControls() {
 void Form1::buildFrame1() {
     Frame1 = place(new QGroupBox(QStringLiteral("Import Permanenz"), this), "Frame1",
                    look::rect(6930, 135, 2115, 6735), normal());
-    colour(Frame1, look::background, look::blue);
+    background(Frame1, look::background, look::blue);
     Label10 = caption(Frame1, "Label10", QStringLiteral("*.txt"), look::rect(735, 1260, 435, 225));
     Drive1 = place(new DriveList(Frame1), "Drive1", look::rect(105, 420, 1905, 315), normal());
     describe(Drive1, QStringLiteral("Laufwerk"), {});

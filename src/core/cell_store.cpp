@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace sorvik1 {
 namespace {
@@ -9,6 +10,22 @@ namespace {
 // A slot starting with this byte (never the first byte of UTF-8 text) holds
 // the index of a text too long to live inline.
 constexpr char longMarker = '\xFF';
+
+// The slot of a text short enough to live inline, built byte by byte: a grid
+// row's text is a few digits, written millions of times in a long run.
+std::optional<std::array<char, 8>> inlineSlot(std::string_view utf8) {
+    std::array<char, 8> slot{};
+    if (utf8.size() > slot.size() || (!utf8.empty() && utf8.front() == longMarker)) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\0') {
+            return std::nullopt;
+        }
+        slot[i] = utf8[i];
+    }
+    return slot;
+}
 
 } // namespace
 
@@ -44,12 +61,8 @@ void CellStore::setText(int row, int col, std::string_view utf8) {
         texts.resize(static_cast<std::size_t>(rows_));
     }
     Slot& slot = texts[static_cast<std::size_t>(row)];
-    const bool fitsInline = utf8.size() <= slot.size() &&
-                            utf8.find('\0') == std::string_view::npos &&
-                            (utf8.empty() || utf8.front() != longMarker);
-    if (fitsInline) {
-        slot.fill('\0');
-        std::memcpy(slot.data(), utf8.data(), utf8.size());
+    if (const auto shortText = inlineSlot(utf8)) {
+        slot = *shortText;
         return;
     }
     std::uint32_t index = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/huge_page_allocator.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -34,9 +36,10 @@ class CellStore {
 
   private:
     using Slot = std::array<char, 8>;
+    // A column of a long run fills tens of megabytes at once.
     struct Column {
-        std::vector<Slot> texts;
-        std::vector<std::uint8_t> colours;
+        std::vector<Slot, HugePageAllocator<Slot>> texts;
+        std::vector<std::uint8_t, HugePageAllocator<std::uint8_t>> colours;
     };
 
     bool contains(int row, int col) const;

@@ -13,4 +13,13 @@ void fillColourTable(ColourTable& farbe) {
     }
 }
 
+const ColourTable& wheelColours() {
+    static const ColourTable table = [] {
+        ColourTable farbe{};
+        fillColourTable(farbe);
+        return farbe;
+    }();
+    return table;
+}
+
 } // namespace sorvik1

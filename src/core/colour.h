@@ -18,6 +18,9 @@ using ColourTable = std::array<Farbcode, 38>;
 // Fills entries 1 .. 36 with the single-zero wheel's colours; 0 and 37 stay 0.
 void fillColourTable(ColourTable& farbe);
 
+// The filled table, for code that has no window holding one.
+const ColourTable& wheelColours();
+
 // Cell back colours in the 0x00BBGGRR form.
 inline constexpr std::uint32_t cellRed = 240;
 inline constexpr std::uint32_t cellBlack = 15;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/huge_page_allocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,8 +28,9 @@ class TextList {
     std::size_t begin(std::size_t slot) const { return slot == 0 ? 0 : ends_[slot - 1]; }
     void compact();
 
-    std::string chars_;
-    std::vector<std::uint64_t> ends_;
+    // A list of millions of entries grows to tens of megabytes during a run.
+    std::basic_string<char, std::char_traits<char>, HugePageAllocator<char>> chars_;
+    std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>> ends_;
     std::size_t first_ = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Lines of a caption are separated by a lone carriage return.
@@ -53,7 +55,19 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QFrame(parent) {
 }
 
 void CaptionLabel::setCaption(const QString& caption) {
-    caption_ = caption;
+    // A caption that changes at every spin is copied into the label's own
+    // buffer while that buffer is unshared and large enough: sharing the
+    // caller's text would cost two atomic reference counts per change, which
+    // dominate a long run. Otherwise the label takes a copy of its own, so
+    // that the next change finds an unshared buffer again.
+    if (caption_.isDetached() && caption_.capacity() >= caption.size()) {
+        if (caption_.size() != caption.size()) {
+            caption_.resize(caption.size());
+        }
+        std::copy_n(caption.constData(), caption.size(), caption_.data());
+    } else {
+        caption_ = QString(caption.constData(), caption.size());
+    }
     if (!repaintPending_) {
         repaintPending_ = true;
         update();

@@ -12,6 +12,10 @@ struct Case {
     double value;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class LeadingNumber : public testing::TestWithParam<Case> {};
 
 TEST_P(LeadingNumber, ReadsTheNumberAtTheStart) {

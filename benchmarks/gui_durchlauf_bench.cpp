@@ -1,0 +1,142 @@
+// The window's "Durchlauf" over long runs, offscreen: one press of Start that
+// prepares the run, shows every spin and lists every occurrence of red-red,
+// until the view shows the result. Compared with the core alone over the same
+// spins, with itself at ten times the spins, and by the memory a run costs.
+
+#include "app/form1.h"
+#include "core/figure.h"
+#include "core_run.h"
+#include "seconds_reporter.h"
+#include "ui/text_box.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <malloc.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr std::int64_t million = 1'000'000;
+constexpr std::uint64_t seed = 7;
+
+std::unique_ptr<Form1> readyWindow(std::int64_t spins) {
+    auto form = std::make_unique<Form1>(Form1::Options{seed});
+    form->figur[1] = sorvik1::red;
+    form->figur[2] = sorvik1::red;
+    form->figanfang = 1;
+    form->figende = 2;
+    form->zudeck1->hide();
+    form->zudeck2->hide();
+    form->show();
+    form->textanzahl->setText(QString::number(spins));
+    form->Option1[1]->setChecked(true);
+    QApplication::processEvents();
+    return form;
+}
+
+// The press and the view's update after it.
+void durchlauf(Form1& form) {
+    form.okstart->click();
+    QApplication::processEvents();
+}
+
+void BM_WindowDurchlauf(benchmark::State& state) {
+    const std::int64_t spins = state.range(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = readyWindow(spins);
+        state.ResumeTiming();
+        durchlauf(*form);
+        state.PauseTiming();
+        if (form->wurf != static_cast<double>(spins) || form->okstart->isEnabled()) {
+            state.SkipWithError("the run did not reach its end");
+        }
+        form.reset();
+        // Every press is the first run of a freshly started program: memory
+        // freed by the last window goes back to the system, as it would
+        // have been when that program ended.
+        malloc_trim(0);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * spins);
+}
+BENCHMARK(BM_WindowDurchlauf)->Arg(million)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_WindowDurchlauf)->Arg(10 * million)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_CoreRun(benchmark::State& state) {
+    const auto figure = sorvik1::Figure::fromGrid({0, sorvik1::red, sorvik1::red}, 1, 2);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sorvik1::bench::coreRun(figure, million, seed));
+    }
+    state.SetItemsProcessed(state.iterations() * million);
+}
+BENCHMARK(BM_CoreRun)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// A value in kB from /proc/self/status, such as "VmRSS" or "VmHWM".
+double statusKb(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key + ":", 0) == 0) {
+            return std::stod(line.substr(key.size() + 1));
+        }
+    }
+    return 0;
+}
+
+// Peak resident memory of a run of ten million spins beyond the idle window,
+// per spin.
+double bytesPerSpin() {
+    constexpr std::int64_t spins = 10 * million;
+    auto form = readyWindow(spins);
+    const double idle = statusKb("VmRSS");
+    durchlauf(*form);
+    return (statusKb("VmHWM") - idle) * 1024.0 / static_cast<double>(spins);
+}
+
+// The memory is measured in a process of its own, so that no other run has
+// raised the peak before.
+constexpr char memoryProbe[] = "--memory-probe";
+
+double bytesPerSpinInOwnProcess() {
+    QProcess probe;
+    probe.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(memoryProbe)});
+    probe.waitForFinished(-1);
+    return probe.readAllStandardOutput().trimmed().toDouble();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], memoryProbe) == 0) {
+        std::printf("%.3f\n", bytesPerSpin());
+        return 0;
+    }
+    const double bytes = bytesPerSpinInOwnProcess();
+
+    benchmark::Initialize(&argc, argv);
+    sorvik1::bench::SecondsReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double window1m = reporter.secondsPerIteration("BM_WindowDurchlauf/1000000");
+    const double window10m = reporter.secondsPerIteration("BM_WindowDurchlauf/10000000");
+    const double core1m = reporter.secondsPerIteration("BM_CoreRun");
+    // The console table may end inside a colour sequence; the summary lines
+    // start on a line of their own so that they can be found.
+    std::printf("\n");
+    std::printf("ratio durchlauf_vs_core %.3f\n", core1m > 0 ? window1m / core1m : 0.0);
+    std::printf("bytes_per_spin %.2f\n", bytes);
+    std::printf("ratio scale_10m_vs_1m %.3f\n", window1m > 0 ? window10m / window1m : 0.0);
+    std::printf("seconds durchlauf_1m %.6f\n", window1m);
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "analyse/analysis.h"
+
+#include "core/limits.h"
+#include "core/permanence.h"
+#include "core/permanence_refusal.h"
+#include "core/random.h"
+#include "core/simulation.h"
+#include "core/spin_source.h"
+#include "core/text_encoding.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+void addStatistics(SourceReport& report, const Options& options) {
+    report.moments = countMoments(options.figure, report.scan.positions, options.rule);
+    report.first = firstOccurrence(options.figure, report.scan.positions, options.rule);
+}
+
+std::optional<std::string> readWhole(const std::string& path, std::string& error) {
+    std::error_code code;
+    if (std::filesystem::is_directory(path, code)) {
+        error = "Das ist ein Verzeichnis, keine Datei.";
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = std::string("Die Datei lässt sich nicht öffnen: ") + std::strerror(errno) + ".";
+        return std::nullopt;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        error = "Die Datei lässt sich nicht ganz lesen.";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+SourceReport analyseSimulation(const Options& options) {
+    SourceReport report;
+    report.name = "Simulation";
+    report.seed = options.seed ? *options.seed : seedFromClock();
+    const int threads =
+        options.threads
+            ? *options.threads
+            : std::min(static_cast<int>(std::thread::hardware_concurrency()), maxThreads);
+    report.threads = simulationThreads(*options.spins, threads);
+    report.scan = simulate(options.figure, *options.spins, *report.seed, report.threads,
+                           options.rule, options.list);
+    addStatistics(report, options);
+    return report;
+}
+
+FileOutcome analyseFile(const std::string& path, const Options& options) {
+    FileOutcome outcome;
+    const auto bytes = readWhole(path, outcome.error);
+    if (!bytes) {
+        return outcome;
+    }
+    const Permanence permanence = parsePermanence(*bytes);
+    outcome.error = permanenceRefusal(permanence);
+    if (!outcome.error.empty()) {
+        return outcome;
+    }
+    // Laid out as the trainer keeps an imported run: spin w at index w.
+    std::vector<double> permanenz(permanence.spins.size() + 1 + maxFigureSpan, 0.0);
+    std::copy(permanence.spins.begin(), permanence.spins.end(), permanenz.begin() + 1);
+    const auto source = SpinSource::imported(wheelColours(), permanenz);
+
+    SourceReport report;
+    report.name = path;
+    for (std::size_t i = 0; i < std::min<std::size_t>(3, permanence.header.size()); ++i) {
+        report.header.push_back(fileTextToUtf8(permanence.header[i]));
+    }
+    report.scan =
+        scanSpinSource(options.figure, source, static_cast<std::int64_t>(permanence.spins.size()),
+                       options.rule, options.list);
+    addStatistics(report, options);
+    outcome.report = std::move(report);
+    return outcome;
+}
+
+} // namespace sorvik1::analyse

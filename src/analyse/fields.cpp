@@ -1,0 +1,98 @@
+#include "analyse/fields.h"
+
+#include "core/figure_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+constexpr const char* missing = "–";
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+Field whole(const char* key, const char* label, std::int64_t value) {
+    return {key, label, std::to_string(value), value};
+}
+
+constexpr double none = std::numeric_limits<double>::quiet_NaN();
+
+// A value that may not exist (NaN): shown as a dash, written as an empty
+// CSV cell or JSON null.
+Field decimal(const char* key, const char* label, double value, int decimals,
+              const std::string& unit = {}) {
+    if (!std::isfinite(value)) {
+        return {key, label, missing, std::monostate{}};
+    }
+    return {key, label, fixed(value, decimals) + unit, value};
+}
+
+Field chance(const char* key, const char* label, std::optional<double> value) {
+    if (!value) {
+        return {key, label, missing, std::monostate{}};
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6g", *value);
+    return {key, label, buffer, *value};
+}
+
+Field words(const char* key, const char* label, std::string value) {
+    return {key, label, value, value};
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const auto& item : items) {
+        text += (text.empty() ? "" : " / ") + item;
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) {
+    const bool skipped = options.rule == ZeroRule::Skipped;
+    const std::string spinsUnit = skipped ? " gezählte Würfe" : " Würfe";
+    std::vector<Field> fields;
+    fields.push_back(words("quelle", "Quelle", report.name));
+    if (report.seed) {
+        fields.push_back(words("startwert", "Startwert", std::to_string(*report.seed)));
+        fields.push_back(whole("threads", "Threads", report.threads));
+    } else {
+        fields.push_back(words("kopf", "Kopf", joined(report.header)));
+    }
+    fields.push_back(words("figur", "Figur", figureText(options.figure)));
+    Field zero = words("null", "Null", skipped ? "ueberspringen" : "bricht");
+    zero.text = skipped ? "übersprungen (nur Rot und Schwarz zählen)" : "bricht die Figur";
+    fields.push_back(zero);
+    fields.push_back(whole("wuerfe", "Würfe", report.scan.spins));
+    Field counted = whole("gezaehlte_wuerfe", "Gezählte Würfe", report.scan.positions);
+    counted.shownAsText = skipped;
+    fields.push_back(counted);
+    fields.push_back(whole("vorkommen", "Vorkommen", report.scan.occurrences));
+    fields.push_back(decimal("erwartet", "Erwartet", report.moments.expected, 2));
+    fields.push_back(
+        decimal("standardabweichung", "Standardabweichung", report.moments.standardDeviation, 2));
+    fields.push_back(decimal("z_wert", "z-Wert",
+                             zScore(static_cast<double>(report.scan.occurrences), report.moments),
+                             2));
+    const double distance = report.scan.occurrences >= 2 ? report.scan.meanDistance() : none;
+    fields.push_back(decimal("mittlerer_abstand", "Mittlerer Abstand", distance, 3, spinsUnit));
+    fields.push_back(decimal("erwarteter_abstand", "Erwarteter Abstand",
+                             report.moments.meanDistance, 3, spinsUnit));
+    fields.push_back(decimal("erwartete_wartezeit", "Erwartete Wartezeit",
+                             report.first.expectedWait.value_or(none), 3, spinsUnit));
+    fields.push_back(
+        chance("p_mindestens_eins", "P(mindestens ein Vorkommen)", report.first.chanceWithin));
+    return fields;
+}
+
+} // namespace sorvik1::analyse

@@ -1,0 +1,69 @@
+#include "analyse/help.h"
+
+namespace sorvik1::analyse {
+
+std::string_view helpText() {
+    return R"(Aufruf:
+  sorvik1-analyse --figur FIGUR --spins ANZAHL [--seed ZAHL] [--threads ZAHL] [OPTIONEN]
+  sorvik1-analyse --figur FIGUR [OPTIONEN] DATEI...
+
+Zählt, wie oft eine Roulette-Figur in einer Folge von Würfen vorkommt, und
+stellt die Zählung neben das, was der Zufall erwarten lässt: in simulierten
+Würfen oder in den Permanenzdateien einer Spielbank.
+
+Figur:
+  --figur FIGUR      r für Rot, s für Schwarz, . für eine freie Position, die
+                     jeden Wurf nimmt, auch die Null. Höchstens 20 Positionen,
+                     die erste und die letzte besetzt, zum Beispiel rr.s.
+                     Vorkommen dürfen sich überlappen; jedes zählt, wie im
+                     Trainer.
+
+Quelle (eine von beiden):
+  --spins ANZAHL     simuliert ANZAHL Würfe (1 bis 1000000000000).
+  --seed ZAHL        Startwert des Zufallsgenerators. Derselbe Startwert gibt
+                     dieselben Würfe, mit wie vielen Threads auch immer. Ohne
+                     --seed nimmt das Programm einen aus der Uhr und gibt ihn
+                     aus, damit sich der Lauf wiederholen lässt.
+  --threads ZAHL     rechnet mit so vielen Threads (Vorgabe: alle Kerne).
+  DATEI...           Permanenzdateien: vier Kopfzeilen, die erste beginnt mit
+                     "Spielbank", dann die Zahlen. Sie werden nach denselben
+                     Regeln gelesen wie im Trainer. Eine Datei, die sich nicht
+                     lesen lässt, wird mit dem Grund auf der Fehlerausgabe
+                     gemeldet; die übrigen werden ausgewertet.
+
+Weitere Optionen:
+  --null bricht         Eine Null unterbricht jede Figur, die an ihrer Stelle
+                        eine Farbe braucht (Vorgabe, wie im Trainer).
+  --null ueberspringen  Die Nullen werden vorher aus der Folge genommen;
+                        gezählt und gerechnet wird mit den übrigen Würfen.
+  --liste               gibt auch jeden Startwurf aus: die Nummer des Wurfs,
+                        mit dem ein Vorkommen beginnt (Nullen mitgezählt).
+  --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
+                        Dezimalpunkt; was sich nicht berechnen lässt, steht als
+                        "–" (text), leeres Feld (csv) oder null (json).
+  --help                diese Hilfe
+  --version             die Version des Programms
+
+Ausgabe je Quelle:
+  Würfe, Vorkommen, erwartete Zahl E = (N - L + 1) * p^m, die exakte
+  Standardabweichung (mit den Überlappungen der Figur mit sich selbst), der
+  z-Wert (Vorkommen - E) / Standardabweichung, der mittlere Abstand zwischen
+  zwei Vorkommen (beobachtet, und erwartet 1 / p^m), die erwartete Wartezeit
+  bis zum ersten vollständigen Vorkommen (in Würfen, der letzte Wurf der Figur
+  mitgezählt) und die Wahrscheinlichkeit, dass die Figur in N Würfen
+  mindestens einmal vorkommt. Dabei ist N die Zahl der gezählten Würfe (ohne
+  die Nullen, wenn sie übersprungen werden), L die Länge der Figur, m die Zahl
+  ihrer besetzten Positionen und p = 18/37 (mit --null ueberspringen 1/2).
+
+Beispiele:
+  sorvik1-analyse --figur rr.s --spins 100000000 --seed 7
+  sorvik1-analyse --figur rsr --spins 10000000 --threads 2 --format json
+  sorvik1-analyse --figur rr.s tisch1.txt tisch5.txt
+  sorvik1-analyse --figur r..s --null ueberspringen --liste --format csv tisch1.txt > r..s.csv
+
+Rückgabewert: 0 wenn alles ausgewertet ist, 1 wenn eine Datei nicht
+ausgewertet werden konnte, 2 bei einem falschen Aufruf.
+)";
+}
+
+} // namespace sorvik1::analyse

@@ -1,0 +1,168 @@
+#include "analyse/options.h"
+
+#include "core/figure_text.h"
+
+#include <charconv>
+#include <limits>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+// A whole decimal number within [least, most], digits only.
+template <typename Number>
+std::optional<Number> wholeNumber(std::string_view text, Number least, Number most) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || text.front() == '-' || error != std::errc{} ||
+        end != text.data() + text.size() || value < least || value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+class Parser {
+  public:
+    explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    ParsedOptions run() {
+        for (next_ = 0; next_ < arguments_.size() && error_.empty();) {
+            const std::string_view argument = arguments_[next_++];
+            if (argument == "--") {
+                while (next_ < arguments_.size()) {
+                    options_.files.emplace_back(arguments_[next_++]);
+                }
+            } else if (argument.starts_with("--")) {
+                option(argument);
+            } else if (argument.starts_with("-") && argument.size() > 1) {
+                fail("Unbekannte Option " + std::string(argument) + ".");
+            } else {
+                options_.files.emplace_back(argument);
+            }
+        }
+        if (error_.empty() && !options_.help && !options_.version) {
+            check();
+        }
+        return {std::move(options_), std::move(error_)};
+    }
+
+  private:
+    void option(std::string_view argument) {
+        const auto equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        std::optional<std::string_view> inlineValue;
+        if (equals != std::string_view::npos) {
+            inlineValue = argument.substr(equals + 1);
+        }
+        if (name == "--help" || name == "--version" || name == "--liste") {
+            if (inlineValue) {
+                fail(std::string(name) + " nimmt keinen Wert.");
+            }
+            if (name == "--help") {
+                options_.help = true;
+            } else if (name == "--version") {
+                options_.version = true;
+            } else {
+                options_.list = true;
+            }
+            return;
+        }
+        if (name != "--figur" && name != "--spins" && name != "--seed" && name != "--threads" &&
+            name != "--null" && name != "--format") {
+            fail("Unbekannte Option " + std::string(name) + ".");
+            return;
+        }
+        if (!inlineValue && next_ == arguments_.size()) {
+            fail(std::string(name) + " braucht einen Wert.");
+            return;
+        }
+        valued(name, inlineValue ? *inlineValue : arguments_[next_++]);
+    }
+
+    void valued(std::string_view name, std::string_view value) {
+        if (name == "--figur") {
+            auto parsed = parseFigure(value);
+            options_.figureText = std::string(value);
+            options_.figure = parsed.figure;
+            if (!parsed.error.empty()) {
+                fail(parsed.error);
+            }
+        } else if (name == "--spins") {
+            options_.spins = wholeNumber<std::int64_t>(value, 1, maxSimulatedSpins);
+            if (!options_.spins) {
+                fail("--spins erwartet eine ganze Zahl von 1 bis " +
+                     std::to_string(maxSimulatedSpins) + ", nicht \"" + std::string(value) + "\".");
+            }
+        } else if (name == "--seed") {
+            options_.seed =
+                wholeNumber<std::uint64_t>(value, 0, std::numeric_limits<std::uint64_t>::max());
+            if (!options_.seed) {
+                fail("--seed erwartet eine ganze Zahl von 0 bis " +
+                     std::to_string(std::numeric_limits<std::uint64_t>::max()) + ".");
+            }
+        } else if (name == "--threads") {
+            options_.threads = wholeNumber<int>(value, 1, maxThreads);
+            if (!options_.threads) {
+                fail("--threads erwartet eine ganze Zahl von 1 bis " + std::to_string(maxThreads) +
+                     ".");
+            }
+        } else if (name == "--null") {
+            zeroRule(value);
+        } else {
+            format(value);
+        }
+    }
+
+    void zeroRule(std::string_view value) {
+        if (value == "bricht") {
+            options_.rule = ZeroRule::Breaks;
+        } else if (value == "ueberspringen" || value == "überspringen") {
+            options_.rule = ZeroRule::Skipped;
+        } else {
+            fail("--null erwartet bricht oder ueberspringen.");
+        }
+    }
+
+    void format(std::string_view value) {
+        if (value == "text") {
+            options_.format = OutputFormat::Text;
+        } else if (value == "csv") {
+            options_.format = OutputFormat::Csv;
+        } else if (value == "json") {
+            options_.format = OutputFormat::Json;
+        } else {
+            fail("--format erwartet text, csv oder json.");
+        }
+    }
+
+    void check() {
+        if (options_.figureText.empty()) {
+            fail("Welche Figur? --figur fehlt, zum Beispiel --figur rr.s.");
+        } else if (options_.spins && !options_.files.empty()) {
+            fail("Entweder --spins (Simulation) oder Permanenzdateien, nicht beides.");
+        } else if (!options_.spins && options_.files.empty()) {
+            fail("Nichts zu tun: --spins für eine Simulation oder Permanenzdateien angeben.");
+        } else if (!options_.spins && (options_.seed || options_.threads)) {
+            fail("--seed und --threads gelten nur für die Simulation mit --spins.");
+        }
+    }
+
+    void fail(std::string message) {
+        if (error_.empty()) {
+            error_ = std::move(message);
+        }
+    }
+
+    std::span<const std::string_view> arguments_;
+    std::size_t next_ = 0;
+    Options options_;
+    std::string error_;
+};
+
+} // namespace
+
+ParsedOptions parseOptions(std::span<const std::string_view> arguments) {
+    return Parser(arguments).run();
+}
+
+} // namespace sorvik1::analyse

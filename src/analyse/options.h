@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/figure.h"
+#include "core/statistics.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorvik1::analyse {
+
+enum class OutputFormat { Text, Csv, Json };
+
+// Everything the command line asked for. Either `spins` (simulate) or
+// `files` (read permanences) is set, never both.
+struct Options {
+    bool help = false;
+    bool version = false;
+    std::string figureText;
+    Figure figure;
+    std::optional<std::int64_t> spins;
+    std::optional<std::uint64_t> seed;
+    std::optional<int> threads;
+    std::vector<std::string> files;
+    ZeroRule rule = ZeroRule::Breaks;
+    bool list = false;
+    OutputFormat format = OutputFormat::Text;
+};
+
+inline constexpr std::int64_t maxSimulatedSpins = 1'000'000'000'000;
+inline constexpr int maxThreads = 256;
+
+struct ParsedOptions {
+    Options options;
+    std::string error; // empty when the command line is usable; otherwise why not, in German
+};
+
+// Reads the arguments after the program's name. Options take their value
+// as the next argument or after "=" ("--figur rr.s", "--figur=rr.s"); a
+// later option overrides an earlier one; "--" ends the options.
+ParsedOptions parseOptions(std::span<const std::string_view> arguments);
+
+} // namespace sorvik1::analyse

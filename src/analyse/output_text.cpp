@@ -1,0 +1,57 @@
+#include "analyse/fields.h"
+#include "analyse/output.h"
+
+#include "core/utf8.h"
+
+#include <algorithm>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+constexpr std::size_t startsPerLine = 10;
+
+void writeLabel(std::ostream& out, const std::string& label, std::size_t width) {
+    out << label << std::string(width - utf8Length(label), ' ');
+}
+
+} // namespace
+
+void writeText(std::ostream& out, const std::vector<SourceReport>& reports,
+               const Options& options) {
+    bool first = true;
+    for (const auto& report : reports) {
+        const auto fields = fieldsOf(report, options);
+        std::size_t width = utf8Length(startsLabel);
+        for (const auto& field : fields) {
+            width = std::max(width, utf8Length(field.label));
+        }
+        width += 2;
+        out << (first ? "" : "\n");
+        first = false;
+        for (const auto& field : fields) {
+            if (field.shownAsText) {
+                writeLabel(out, field.label, width);
+                out << field.text << '\n';
+            }
+        }
+        if (!options.list) {
+            continue;
+        }
+        if (report.scan.starts.empty()) {
+            writeLabel(out, startsLabel, width);
+            out << "–\n";
+        } else {
+            out << startsLabel << '\n';
+        }
+        const auto& starts = report.scan.starts;
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            out << (i % startsPerLine == 0 ? "  " : " ") << starts[i];
+            if (i % startsPerLine == startsPerLine - 1 || i + 1 == starts.size()) {
+                out << '\n';
+            }
+        }
+    }
+}
+
+} // namespace sorvik1::analyse

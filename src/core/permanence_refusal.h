@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/permanence.h"
+
+#include <string>
+
+namespace sorvik1 {
+
+// Why a permanence file was not loaded, as one or two plain German
+// sentences for the user (the line and the value for a number outside the
+// wheel); empty when it was loaded.
+std::string permanenceRefusal(const Permanence& permanence);
+
+} // namespace sorvik1

@@ -1,0 +1,55 @@
+#include "app/form1.h"
+
+#include "core/report.h"
+#include "ui/caption_label.h"
+#include "ui/clock.h"
+#include "ui/flexgrid.h"
+#include "ui/list_box.h"
+#include "ui/printer.h"
+
+namespace {
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+void Form1::okdruck_Click() {
+    if (!askPrinterSettings()) {
+        return;
+    }
+    sorvik1::ReportInput input;
+    input.date = utf8(sorvik1::reportDate(clock_->now().date()));
+    input.instruction = utf8(text->caption());
+    input.anzahl = anzahl;
+    input.wurf = wurf;
+    // The marks come from the grid as drawn, whether activated or not.
+    for (int p = 1; p <= 20; ++p) {
+        tabelle1->setCol(1);
+        tabelle1->setRow(p - 1);
+        auto& mark = input.marks[static_cast<std::size_t>(p - 1)];
+        if (tabelle1->cellBackColor() == sorvik1::cellRed) {
+            mark = sorvik1::FigureMark::Red;
+        } else {
+            tabelle1->setCol(2);
+            if (tabelle1->cellBackColor() == sorvik1::cellBlack) {
+                mark = sorvik1::FigureMark::Black;
+            }
+        }
+    }
+    input.foundCount = utf8(lmenge->caption());
+    const int entries = Liste->listCount();
+    input.found.reserve(static_cast<std::size_t>(entries));
+    for (int i = 0; i < entries; ++i) {
+        input.found.push_back(utf8(Liste->list(i)));
+    }
+
+    const sorvik1::Report report = sorvik1::buildReport(input);
+    zeichen = QString::fromStdString(report.strings.zeichen);
+    textzeile = QString::fromStdString(report.strings.textzeile);
+    kreuz = QString::fromStdString(report.strings.kreuz);
+    const sorvik1::PrintOutcome outcome = printer_->printReport(report.lines);
+    tabelle1->setRow(20);
+    reportPrintOutcome(outcome);
+}

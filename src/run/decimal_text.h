@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The decimal text of a counter that changes at every spin, rewritten in
+// place in one buffer, so that showing a count allocates nothing. A counter
+// that went up by one has its last digits counted up instead of being
+// formatted anew. The label that shows the text copies the characters.
+class DecimalText {
+  public:
+    const QString& operator()(std::int64_t value);
+
+  private:
+    bool countUp();
+    void format(std::int64_t value);
+
+    QString text_;
+    std::int64_t value_ = 0;
+};

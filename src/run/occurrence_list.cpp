@@ -1,0 +1,33 @@
+#include "app/form1.h"
+
+#include "core/figure.h"
+#include "core/spin_source.h"
+#include "run/number_texts.h"
+#include "ui/caption_label.h"
+#include "ui/flexgrid.h"
+#include "ui/list_box.h"
+
+#include <charconv>
+#include <cmath>
+
+void Form1::figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure) {
+    const auto start = static_cast<std::int64_t>(wurf);
+    if (!figure.startsAt(spins, start)) {
+        return;
+    }
+    figbeiwurf = static_cast<double>(start + figure.span() - 1);
+    std::array<char, 24> entry{};
+    const auto end = std::to_chars(entry.data(), entry.data() + entry.size(), start).ptr;
+    Liste->addItem(std::string_view(entry.data(), static_cast<std::size_t>(end - entry.data())));
+    const auto found = static_cast<std::int64_t>(captionValue(lmenge->caption()));
+    lmenge->setCaption(mengeText_(found + 1));
+}
+
+void Form1::Liste_Click() {
+    const int index = Liste->listIndex();
+    if (index < 0) {
+        return;
+    }
+    const double spin = captionValue(Liste->list(index));
+    tabelle2->setTopRow(static_cast<int>(std::lround(spin)) - 1);
+}

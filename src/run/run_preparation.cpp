@@ -1,0 +1,72 @@
+#include "app/form1.h"
+
+#include "core/limits.h"
+#include "core/spin_source.h"
+#include "run/spin_column.h"
+#include "ui/caption_label.h"
+#include "ui/flexgrid.h"
+#include "ui/text_box.h"
+
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// The most spins the run may show: never more than a run can hold, and in an
+// imported run never more than the loaded spins, so no spin is invented and
+// nothing is read outside the loaded numbers.
+double spinLimit(std::int16_t importiert, double importanzahl, std::size_t permanenzSize) {
+    const auto most = static_cast<double>(sorvik1::maxSpins);
+    if (importiert != 1) {
+        return most;
+    }
+    const std::size_t margin = 1 + sorvik1::maxFigureSpan;
+    const double stored = permanenzSize > margin ? static_cast<double>(permanenzSize - margin) : 0;
+    return std::min({most, importanzahl, stored});
+}
+
+} // namespace
+
+void Form1::Randomize() {
+    // With a seed every run draws the same numbers for the same count, in this
+    // window and in any later one started with that seed.
+    random_ = sorvik1::Random(options_.seed ? *options_.seed : sorvik1::seedFromClock());
+}
+
+void Form1::prepareRun() {
+    anzahl = std::min(std::floor(anzahl), spinLimit(importiert, importanzahl, permanenz.size()));
+    const auto spins = static_cast<std::size_t>(std::max(anzahl, 0.0));
+
+    // A drawn run's store is made when its numbers are drawn below; an
+    // imported run's store stays all zeros.
+    if (importiert != 0) {
+        zahlen.assign(spins + 1 + sorvik1::maxFigureSpan, 0);
+    }
+    tabelle2->setRows(static_cast<int>(spins) + 1);
+    tabelle2->setCol(0);
+    std::array<char, 24> label{};
+    for (std::size_t i = 0; i <= spins; ++i) {
+        tabelle2->setRow(static_cast<int>(i));
+        const auto end = std::to_chars(label.data(), label.data() + label.size(), i + 1).ptr;
+        tabelle2->setText(
+            std::string_view(label.data(), static_cast<std::size_t>(end - label.data())));
+    }
+    fitSpinColumn(*tabelle2, QString::number(spins + 1), 3);
+    if (importiert == 0) {
+        Randomize();
+        zahlen = sorvik1::drawZahlen(random_, spins);
+    }
+    okdruck->setEnabled(true);
+    okabbrechen->setEnabled(true);
+    okextern->setEnabled(false);
+    textanzahl->setEnabled(false);
+    okstart->setText(QStringLiteral("Weiter"));
+    if (importiert == 0) {
+        text->setCaption(QStringLiteral(" Der Computer erzeugt die Zahlen..."));
+    }
+    gestartet = 1;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/figure.h"
+#include "core/first_occurrence.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <cstdint>
+#include <optional>
+
+// Works out the first-occurrence figures away from the window's thread: for
+// a figure with many free positions they can take seconds, and the window
+// must not freeze meanwhile. Only the latest request matters; requests made
+// while one is being worked out replace each other, and the last one is
+// started when the running one ends.
+class FirstOccurrenceJob : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit FirstOccurrenceJob(QObject* parent = nullptr);
+
+    // The figures of `figure` over `spins` spins (a zero breaks the figure).
+    void request(const sorvik1::Figure& figure, std::int64_t spins);
+
+    // The latest figures worked out for the requested figure, or none yet.
+    // The expected wait does not depend on the spins, so it is current even
+    // while the chance for new spins is still being worked out.
+    const sorvik1::FirstOccurrence* forFigure() const;
+    // Whether forFigure() also holds the chance for the requested spins.
+    bool current() const;
+
+  signals:
+    void ready();
+
+  private:
+    struct Key {
+        sorvik1::Figure figure;
+        std::int64_t spins = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
+    void start(const Key& key);
+    void finished();
+
+    Key wanted_;
+    std::optional<Key> running_;
+    std::optional<Key> doneKey_;
+    sorvik1::FirstOccurrence done_;
+    QFutureWatcher<sorvik1::FirstOccurrence> watcher_;
+};

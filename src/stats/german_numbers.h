@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Numbers as a German reader expects them: "1.234,56", "12,34 %".
+namespace germannumbers {
+
+// Shown where a value does not exist, such as a z-value before any spin.
+inline const QString none = QStringLiteral("–");
+
+QString whole(std::int64_t value);
+// With the given decimals; `none` when the value is not finite.
+QString decimal(double value, int decimals);
+// A number of spins with its unit: "10,74 Würfe".
+QString spins(double value);
+// A chance in percent. Nothing reads as "100,00 %": a chance near certainty
+// can round to exactly 1 in the sums that yield it, while a run of spins can
+// always miss. Only an exact 0, a figure with no room, reads as "0,00 %";
+// anything above it reads at least "< 0,01 %".
+QString chance(double value);
+
+} // namespace germannumbers

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "stats/first_occurrence_job.h"
+#include "stats/run_snapshot.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <optional>
+
+class Form1;
+class StatisticsView;
+
+// A small window beside the trainer that puts the figures found in the run
+// beside what chance predicts for the spins shown. It only reads the
+// trainer: while it is open it looks at the run four times a second, and
+// during a long run, which holds the event loop, it simply waits for the end.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit StatisticsWindow(Form1& trainer);
+
+    // Opens the window beside the trainer, or brings it to the front when it
+    // is open already.
+    void showBeside();
+    // Shows the trainer's current state now.
+    void refresh();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    QSize frameMargins() const;
+    void showCount(const RunSnapshot& snapshot);
+    void showFirstOccurrence();
+
+    Form1& trainer_;
+    StatisticsView* view_;
+    FirstOccurrenceJob job_;
+    QTimer timer_;
+    std::optional<RunSnapshot> shown_;
+};

@@ -1,0 +1,79 @@
+#include "analyse/output.h"
+
+#include "core/figure_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+using namespace sorvik1::analyse;
+
+Options optionsFor(bool list) {
+    Options options;
+    options.figure = sorvik1::parseFigure("rr.s").figure;
+    options.list = list;
+    return options;
+}
+
+SourceReport fileReport(std::string name) {
+    SourceReport report;
+    report.name = std::move(name);
+    report.header = {"Spielbank Wiesbaden", "Tisch 1", "24.04.2019"};
+    report.scan.spins = report.scan.positions = 10;
+    report.scan.occurrences = 1;
+    report.scan.starts = {3};
+    report.moments.expected = 0.8;
+    report.moments.meanDistance = 8.685;
+    // No variance and no occurrence distance: the z-score and the observed
+    // mean distance do not exist.
+    return report;
+}
+
+TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
+    std::ostringstream out;
+    writeCsv(out, {fileReport("a,b \"c\".txt")}, optionsFor(true));
+    const std::string csv = out.str();
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "quelle,kopf,figur,null,wuerfe,gezaehlte_wuerfe,vorkommen,erwartet,"
+              "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
+              "erwartete_wartezeit,p_mindestens_eins,startwuerfe");
+    EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,3\r\n"),
+              std::string::npos)
+        << csv;
+}
+
+TEST(Output, JsonIsValidUtf8WithMissingValuesAsNull) {
+    std::ostringstream out;
+    writeJson(out, {fileReport("tisch\x01\xe4.txt")}, optionsFor(true));
+    const std::string json = out.str();
+    // The control character is escaped; the Windows-1252 byte becomes "ä".
+    EXPECT_NE(json.find("\"quelle\": \"tisch\\u0001\xc3\xa4.txt\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"z_wert\": null"), std::string::npos);
+    EXPECT_NE(json.find("\"mittlerer_abstand\": null"), std::string::npos);
+    EXPECT_NE(json.find("\"vorkommen\": 1,"), std::string::npos);
+    EXPECT_NE(json.find("\"startwuerfe\": [3]"), std::string::npos);
+}
+
+TEST(Output, JsonOfNoSourceIsAnEmptyList) {
+    std::ostringstream out;
+    writeJson(out, {}, optionsFor(false));
+    EXPECT_EQ(out.str(), "{\n  \"quellen\": []\n}\n");
+}
+
+TEST(Output, TextAlignsValuesAndShowsMissingOnesAsADash) {
+    std::ostringstream out;
+    writeText(out, {fileReport("t1.txt"), fileReport("t5.txt")}, optionsFor(false));
+    const std::string text = out.str();
+    EXPECT_NE(text.find("Quelle                       t1.txt\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("z-Wert                       –\n"), std::string::npos);
+    EXPECT_NE(text.find("Erwarteter Abstand           8.685 Würfe\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\nQuelle                       t5.txt\n"), std::string::npos);
+    EXPECT_EQ(text.find("Gezählte Würfe"), std::string::npos);
+    EXPECT_EQ(text.find("Startwürfe"), std::string::npos);
+}
+
+} // namespace

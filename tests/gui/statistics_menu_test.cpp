@@ -1,0 +1,42 @@
+#include "statistics_steps.h"
+
+#include "stats/placement.h"
+
+#include <QScreen>
+
+namespace {
+
+class StatisticsMenu : public WindowTest {
+  protected:
+    StatisticsMenu() {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+};
+
+TEST_F(StatisticsMenu, RightClickOnTheCountOffersStatistics) {
+    EXPECT_EQ(rightClickMenu(form), QStringList{QStringLiteral("Statistik …")});
+}
+
+TEST_F(StatisticsMenu, OpensOneWindowBesideTheTrainer) {
+    StatisticsWindow* window = openStatistics(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));
+    EXPECT_FALSE(window->isModal());
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_EQ(window->frameGeometry().topLeft(),
+              besideWindow(form.frameGeometry(), window->frameGeometry().size(), screen));
+    EXPECT_TRUE(screen.contains(window->frameGeometry()));
+
+    // Asking again brings the same window back, placed anew after a close.
+    window->close();
+    form.move(form.pos() + QPoint(10, 10));
+    EXPECT_EQ(openStatistics(form), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->frameGeometry().topLeft(),
+              besideWindow(form.frameGeometry(), window->frameGeometry().size(), screen));
+    EXPECT_EQ(form.findChildren<StatisticsWindow*>().size(), 1);
+}
+
+} // namespace
