@@ -71,9 +71,8 @@ TEST_F(ImportFrame, OkFollowsTheFileListOnlyWhenItIsClicked) {
 TEST_F(ImportFrame, CancelReturnsToRandomNumbersAndKeepsTheRest) {
     write(QStringLiteral("p.txt"), "x");
     choose(dir.path(), QStringLiteral("p.txt"));
-    form.importiert = 1;
-    form.anzahl = 25;
     form.textanzahl->setText(QStringLiteral("25"));
+    form.importiert = 1;
 
     form.okexternabbruch->click();
 

@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "import_fixture.h"
 
 #include "import/whole_file.h"
@@ -34,11 +35,6 @@ void PrintTo(const LoadState& s, std::ostream* os) {
         << s.importiert << ", " << s.permanenz.size() << " entries, count \""
         << s.count.toStdString() << "\", frame " << s.frameShown << ", import " << s.importEnabled
         << ", abbrechen " << s.abbrechenEnabled;
-}
-
-// Names each case of a table after its `name`.
-template <class Case> std::string caseName(const testing::TestParamInfo<Case>& c) {
-    return c.param.name;
 }
 
 class Loader : public ImportTest {
@@ -113,9 +109,9 @@ TEST_P(LoadedFile, BecomesTheSpinSourceAndClosesTheFrame) {
     EXPECT_FALSE(frameShown());
     EXPECT_FALSE(form.okextern->isEnabled());
     EXPECT_TRUE(form.okabbrechen->isEnabled());
-    if (!c.spins.empty()) {
-        EXPECT_EQ(form.textanzahl->text(), QString::number(c.spins.size()));
-    }
+    // The count box takes the count, and a count of 0 is no run to start.
+    EXPECT_EQ(form.textanzahl->text(), c.spins.empty() ? QString() : QString::number(n));
+    EXPECT_EQ(form.okstart->isEnabled(), !c.spins.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         Loaded{"NoLastLineEnd", header + "8", {8}},
         Loaded{"BlankLinesLoneEndsAndTabs", header + "\r\n5\r6\n\r\n\t7\r\n", {5, 6, 7}},
         Loaded{"HeaderOnly", header, {}}),
-    caseName<Loaded>);
+    CaseName());
 
 TEST_F(Loader, HeaderInTheOldCodePageIsShownReadably) {
     load("Spielbank M\xfcnchen\r\nT\xe4gl.\r\n\x80\r\nx\r\n1\r\n");
@@ -167,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PassedOver{"Empty", ""},
                     PassedOver{"LowerCase", "spielbank Hamburg\r\nx\r\nx\r\nx\r\n1\r\n"},
                     PassedOver{"EightLetters", "Spielban\r\nx\r\nx\r\nx\r\n1\r\n"}),
-    caseName<PassedOver>);
+    CaseName());
 
 struct Refused {
     const char* name;
@@ -194,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                             QStringLiteral("In Zeile 6 steht die Zahl 37;")},
                     Refused{"FractionRoundsOutOfRange", header + "36.6\r\n",
                             QStringLiteral("In Zeile 5 steht die Zahl 36.6;")}),
-    caseName<Refused>);
+    CaseName());
 
 TEST_F(Loader, TooManySpinsAreRefused) {
     refuse(header + QByteArray("0\n").repeated(10'000'001), QStringLiteral("10.000.000 Würfe"));
