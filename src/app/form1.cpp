@@ -83,4 +83,6 @@ void Form1::connectHandlers() {
     connect(Drive1, &DriveList::Change, this, &Form1::Drive1_Change);
     connect(Dir1, &DirList::Change, this, &Form1::Dir1_Change);
     connect(File1, &FileList::Click, this, &Form1::File1_Click);
+    // Opening a file in the list loads it, as "OK" would.
+    connect(File1, &FileList::DblClick, okexternok, &QPushButton::click);
 }

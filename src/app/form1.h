@@ -158,6 +158,12 @@ class Form1 : public QWidget {
     // The four lines of an instruction text, joined by carriage returns.
     void showInstruction(const std::array<QString, 4>& lines);
 
+    // Steps that both the new start and the reset take to empty the run
+    // section, each in the order the user sees.
+    void clearPermanenceGrid();
+    void lockRunButtons();
+    void emptyListe();
+
     // Spin run: the steps of a press of Start.
     void prepareRun();
     void runLoop();

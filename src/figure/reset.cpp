@@ -29,12 +29,6 @@ void clearMarks(FlexGrid& grid) {
     }
 }
 
-void removeAll(ListBox& list) {
-    for (int n = list.listCount(); n > 0; --n) {
-        list.removeItem(0);
-    }
-}
-
 } // namespace
 
 void Form1::okreset_Click() {
@@ -58,17 +52,9 @@ void Form1::okreset_Click() {
     // Only the row moves: the cursor stays in the black column.
     tabelle1->setRow(parkRow);
 
-    removeAll(*Liste);
-    tabelle2->clear();
-    tabelle2->setTopRow(0);
-    tabelle2->setRow(1);
-
-    okextern->setEnabled(true);
-    okstart->setText(QStringLiteral("Start"));
-    okstart->setEnabled(false);
-    okabbrechen->setEnabled(false);
-    okdruck->setEnabled(false);
-    textanzahl->setEnabled(true);
+    emptyListe();
+    clearPermanenceGrid();
+    lockRunButtons();
     lmenge->setCaption(QString());
     lakut->setCaption(QString());
     lzahl->setCaption(QString());

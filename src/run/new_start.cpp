@@ -13,25 +13,15 @@ void Form1::okabbrechen_Click() {
                QStringLiteral(" Abbruch")) != answer::yes) {
         return;
     }
-    tabelle2->clear();
-    tabelle2->setTopRow(0);
-    tabelle2->setRow(1);
+    clearPermanenceGrid();
     wurf = 0;
     anzahl = 0;
     importiert = 0;
     gestartet = 0;
     // An occurrence pending from the abandoned run must not halt the next one.
     figbeiwurf = 0;
-    okextern->setEnabled(true);
-    okstart->setText(QStringLiteral("Start"));
-    okstart->setEnabled(false);
-    okabbrechen->setEnabled(false);
-    okdruck->setEnabled(false);
-    textanzahl->setEnabled(true);
-    const int entries = Liste->listCount();
-    for (int i = 0; i < entries; ++i) {
-        Liste->removeItem(0);
-    }
+    lockRunButtons();
+    emptyListe();
     textanzahl->setText(QString());
     lakut->setCaption(QString());
     lzahl->setCaption(QString());

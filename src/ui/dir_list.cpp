@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStyle>
 
 namespace {
 constexpr int pathRole = Qt::UserRole;
 }
 
 DirList::DirList(QWidget* parent) : QListWidget(parent) {
+    // Activation is a double click or Enter, as in every file dialog.
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { setPath(item->data(pathRole).toString()); });
 }
@@ -27,6 +29,15 @@ bool DirList::setPath(const QString& path) {
     return true;
 }
 
+void DirList::addDirectory(const QString& path, const QString& name, int depth, bool open) {
+    const QIcon icon = style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon);
+    auto* item = new QListWidgetItem(icon, QString(depth * 2, QChar(' ')) + name, this);
+    item->setData(pathRole, path);
+    item->setToolTip(QDir::toNativeSeparators(path));
+}
+
+// The open directory and those above it, each indented below its parent,
+// then the subdirectories one step further in.
 void DirList::fill() {
     clear();
     QStringList chain;
@@ -38,16 +49,14 @@ void DirList::fill() {
     }
     int depth = 0;
     for (const QString& dir : chain) {
-        const QString name = depth == 0 ? dir : QDir(dir).dirName();
-        auto* item = new QListWidgetItem(QString(depth * 2, QChar(' ')) + name, this);
-        item->setData(pathRole, dir);
+        addDirectory(dir, depth == 0 ? dir : QDir(dir).dirName(), depth, true);
         ++depth;
     }
     setCurrentRow(count() - 1);
+    const QDir open(path_);
     const QStringList subdirs =
-        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& sub : subdirs) {
-        auto* item = new QListWidgetItem(QString(depth * 2, QChar(' ')) + sub, this);
-        item->setData(pathRole, QDir(path_).filePath(sub));
+        addDirectory(open.filePath(sub), sub, depth, false);
     }
 }

@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 // The directory list: the current directory's path from the root, then its
-// subdirectories; a double click opens a directory.
+// subdirectories; a double click or Enter opens a directory.
 class DirList : public QListWidget {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ class DirList : public QListWidget {
 
   private:
     void fill();
+    void addDirectory(const QString& path, const QString& name, int depth, bool open);
 
     QString path_;
 };

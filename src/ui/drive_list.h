@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 
-// The drive list: the mounted file systems, the root first.
+// The drive list: the mounted file systems, the root first, each with its
+// label where it has one. The list is read again each time it opens, so a
+// medium inserted meanwhile shows up.
 class DriveList : public QComboBox {
     Q_OBJECT
 
@@ -14,6 +16,11 @@ class DriveList : public QComboBox {
     // Chooses the mounted file system that holds the path.
     void showDriveOf(const QString& path);
 
+    void showPopup() override;
+
   signals:
     void Change();
+
+  private:
+    void fill();
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case_name.h"
 #include "window_fixture.h"
 
 #include "core/colour.h"
@@ -37,13 +38,6 @@ using Marks = std::map<Cell, std::uint32_t>;
 inline constexpr std::uint32_t redMark = sorvik1::cellRed;
 inline constexpr std::uint32_t blackMark = sorvik1::cellBlack;
 inline const Cell parkingCell{20, 0};
-
-// Names each case of a table after its `name` field.
-struct CaseName {
-    template <class Param> std::string operator()(const testing::TestParamInfo<Param>& p) const {
-        return p.param.name;
-    }
-};
 
 // The window shown offscreen, driven with the mouse as the user drives it.
 class FigureWindow : public WindowTest {

@@ -1,0 +1,40 @@
+#include "app/form1.h"
+
+#include "ui/caption_label.h"
+#include "ui/dir_list.h"
+#include "ui/drive_list.h"
+#include "ui/file_list.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+void Form1::okextern_Click() {
+    Frame1->setVisible(true);
+    text->setCaption(QStringLiteral(" "));
+    text->setCaption(text->caption() + QStringLiteral(" Geben Sie den Ort an, wo sich die Datei") +
+                     QChar(13));
+    text->setCaption(text->caption() +
+                     QStringLiteral("   mit den Permanenzen der Hamburger Spiel-") + QChar(13));
+    text->setCaption(text->caption() +
+                     QStringLiteral("   bank befindet und drücken Sie anschl. OK"));
+}
+
+// A drive that cannot be read (no medium, no permission) leaves the lists
+// where they were; the drive list alone shows the new choice.
+void Form1::Drive1_Change() {
+    Dir1->setPath(Drive1->drive());
+}
+
+void Form1::Dir1_Change() {
+    File1->setPath(Dir1->path());
+}
+
+void Form1::File1_Click() {
+    okexternok->setEnabled(File1->listCount() > 0);
+}
+
+void Form1::okexternabbruch_Click() {
+    importiert = 0;
+    Frame1->setVisible(false);
+    showInstruction(runInstruction);
+}
