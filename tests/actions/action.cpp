@@ -2,6 +2,7 @@
 
 #include "ui/message_box.h"
 
+#include <QKeySequence>
 #include <QStringList>
 
 namespace {
@@ -108,6 +109,15 @@ QString describe(const Action& a) {
         return QStringLiteral("right-click the count, Statistik");
     case K::Ende:
         return answered(QStringLiteral("Ende"), a.answers);
+    case K::Keys: {
+        QStringList names;
+        for (const int key : a.keys) {
+            names << QKeySequence(QKeyCombination::fromCombined(key)).toString();
+        }
+        return answered(
+            QStringLiteral("press %1, type \"%2\"").arg(names.join(QStringLiteral(" ")), a.text),
+            a.answers);
+    }
     }
     return {};
 }

@@ -37,6 +37,7 @@ struct Action {
         ListEntry,  // scroll to and click the entry `index` of the occurrence list
         Statistics, // right-click the figure count and choose the statistics
         Ende,
+        Keys, // press `keys` on the keyboard, then type `text`, wherever the focus is
     };
     enum class Caret { Click, End, Home, SelectAll };
 
@@ -50,6 +51,7 @@ struct Action {
     Caret caret = Caret::Click;
     QString text;
     QString name;
+    std::vector<int> keys;
     // Answers to the message boxes the action raises, in order.
     std::vector<int> answers;
     PrintScript print;

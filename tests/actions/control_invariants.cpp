@@ -6,6 +6,7 @@
 #include "ui/caption_label.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"
+#include "usable.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -44,7 +45,7 @@ void checkSections(const Session& s, Findings& out) {
                QStringLiteral("OK is enabled exactly in the drawing state"));
     out.expect(!(f.okfigsetz->isEnabled() && f.okfigabsetz->isEnabled()),
                QStringLiteral("Setzen and Absetzen are never both enabled"));
-    if (drawing) {
+    if (drawing && !s.frameUnderCover) {
         out.expect(f.text->caption() == joined(figureInstruction),
                    QStringLiteral("the drawing state shows the figure instruction"));
     }
@@ -57,10 +58,14 @@ void checkRunButtons(const Session& s, Findings& out) {
     const QString caption = f.okstart->text();
     out.expect(caption == (started && enabled ? QStringLiteral("Weiter") : QStringLiteral("Start")),
                QStringLiteral("Start reads Weiter exactly while a prepared run goes on"));
-    out.expect(!enabled || (f.anzahl > 0 && f.figanfang != 0),
-               QStringLiteral("Start is enabled only with a count and an active figure"));
+    out.expect(!enabled || f.anzahl > 0, QStringLiteral("Start is enabled only with a count"));
+    out.expect(!usable(f, *f.okstart) || f.figanfang != 0,
+               QStringLiteral("Start can be pressed only with an active figure"));
+    // Erasing the count locks Start but keeps the last count in anzahl,
+    // unread until a new count replaces it.
+    const bool counted = !f.textanzahl->text().isEmpty();
     if (!started) {
-        out.expect(enabled == (f.anzahl > 0),
+        out.expect(enabled == counted,
                    QStringLiteral("before a run Start is enabled exactly with a count"));
     }
     const bool ended = started && !enabled;
@@ -77,7 +82,7 @@ void checkRunButtons(const Session& s, Findings& out) {
                QStringLiteral("Druck is enabled exactly with a prepared run"));
     out.expect(!shown(f, f.Frame1) || (!started && f.importiert == 0),
                QStringLiteral("the import frame is open only before a run and a load"));
-    out.expect(f.anzahl == static_cast<double>(typedCount(f)),
+    out.expect(!counted || f.anzahl == static_cast<double>(typedCount(f)),
                QStringLiteral("anzahl is the count the box shows"));
     if (started && f.importiert == 0) {
         const QString computer = QStringLiteral(" Der Computer erzeugt die Zahlen...");

@@ -11,6 +11,9 @@
 #include "ui/flexgrid.h"
 #include "ui/list_box.h"
 
+#include <QFrame>
+#include <QGroupBox>
+
 Before observe(Session& s) {
     Before b;
     b.snapshot = Snapshot::of(s.form);
@@ -36,22 +39,28 @@ Before observe(Session& s) {
     return b;
 }
 
-void remember(Session& s, const Action& a, const Before& b) {
+void remember(Session& s, const Before& b) {
     const Form1& f = s.form;
-    using K = Action::Kind;
-    if (a.kind == K::FigureOk && f.figanfang != 0) {
+    const Snapshot after = Snapshot::of(f);
+    const auto changed = [&](const QString& part) {
+        return !b.snapshot.differences(after, {}, {part}).isEmpty();
+    };
+    // Read from the window, not from the action: a key press may have
+    // pressed any button.
+    if (f.figanfang == 0) {
+        s.activeFigure.reset();
+    } else if (!s.activeFigure) {
         s.activeFigure = f.figur;
     }
-    if (a.kind == K::Reset) {
-        s.activeFigure.reset();
+    if (f.zudeck2->isVisibleTo(&f)) {
         s.middleUncovered = false;
-    }
-    if (a.kind == K::Info) {
+    } else if (changed(QStringLiteral("okinfo caption"))) {
         s.middleUncovered = true;
     }
+    s.frameUnderCover = f.figanfang == 0 && (s.frameUnderCover || f.Frame1->isVisibleTo(&f));
     if (f.importiert == 0) {
         s.loaded = nullptr;
-    } else if (a.kind == K::ImportOk && b.chosenFile) {
+    } else if (changed(QStringLiteral("importiert")) && b.chosenFile) {
         s.loaded = s.folder.find(*b.chosenFile);
     }
 }
@@ -113,6 +122,8 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
     case K::Copy:
         unchanged();
         checkPrintEffect(s, a, b, out);
+        break;
+    case K::Keys:
         break;
     case K::Info:
         unchanged({QStringLiteral("okinfo caption"), QStringLiteral("infotext"),

@@ -31,7 +31,7 @@ Before observe(Session& session);
 
 // Updates what the session remembers across actions (the activated figure,
 // the loaded file, the uncovered middle) from what the action did.
-void remember(Session& session, const Action& action, const Before& before);
+void remember(Session& session, const Before& before);
 
 // The action's own effect, judged against the state before it: what it must
 // have changed and what it must have left alone. The broken rules.

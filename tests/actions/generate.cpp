@@ -1,6 +1,7 @@
 #include "generate.h"
 
 #include "choice.h"
+#include "core/colour.h"
 #include "permanence_folder.h"
 #include "session.h"
 #include "targets.h"
@@ -16,7 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -44,6 +47,23 @@ QString countText(Choice& c) {
     default:
         return c.oneOf<QString>({"12abc", "3 4", "5-", "7 ", "1\t2", "6e1x"});
     }
+}
+
+// Keys that move the focus or the current cell, then what the focused
+// control takes: Space presses a button, digits go into a text box. Boxes
+// that a press raises get an answer.
+Action keys(Choice& c) {
+    Action a{Action::Kind::Keys};
+    const int presses = c.between(1, 6);
+    for (int i = 0; i < presses; ++i) {
+        const int backTab = QKeyCombination(Qt::ShiftModifier, Qt::Key_Tab).toCombined();
+        a.keys.push_back(
+            c.oneOf<int>({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, backTab, Qt::Key_Up, Qt::Key_Down,
+                          Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End}));
+    }
+    a.text = c.oneOf<QString>({" ", " ", "5", "25", "300", "x", ""});
+    a.answers = {c.oneOf<int>({answer::yes, answer::no, answer::cancel}), answer::ok};
+    return a;
 }
 
 Action::Caret caret(Choice& c) {
@@ -101,6 +121,26 @@ class Offers {
     std::vector<Candidate> candidates_;
 };
 
+// The cells of the figure grid that hold a mark, row 20 included.
+std::vector<std::pair<int, int>> markedCells(const Form1& f) {
+    std::vector<std::pair<int, int>> cells;
+    for (int r = 0; r < f.tabelle1->rows(); ++r) {
+        for (int col = 1; col <= 2; ++col) {
+            if (f.tabelle1->cellBackColorAt(r, col) != 0) {
+                cells.emplace_back(r, col);
+            }
+        }
+    }
+    return cells;
+}
+
+// Whether the figure grid holds a mark that OK would take.
+bool marked(const Form1& f) {
+    const std::vector<std::pair<int, int>> cells = markedCells(f);
+    return std::any_of(cells.begin(), cells.end(),
+                       [](const auto& cell) { return cell.first < 20; });
+}
+
 Action simple(Action::Kind kind, std::vector<int> answers = {}) {
     Action a{kind};
     a.answers = std::move(answers);
@@ -150,18 +190,26 @@ std::optional<Action> nextAction(Session& s, Choice& c) {
         offers.offer(weight, a, [a] { return a; });
     };
 
-    offers.offer(10, Action{K::FigureCell}, [&] {
+    // While drawing, the figure section is all there is; once a figure is
+    // active, the run gets most of the attention.
+    const bool drawing = f.figanfang == 0;
+    offers.offer(drawing ? 10 : 2, Action{K::FigureCell}, [&] {
         Action a{K::FigureCell};
         a.row = c.chance(0.05) ? 20 : c.between(0, 19);
         a.col = c.chance(0.1) ? 0 : c.between(1, 2);
+        // Now and then a mark, to remove it.
+        const std::vector<std::pair<int, int>> marks = markedCells(f);
+        if (!marks.empty() && c.chance(0.25)) {
+            std::tie(a.row, a.col) = c.oneOf(marks);
+        }
         return a;
     });
-    plain(7, K::Setzen);
-    plain(4, K::Absetzen);
-    plain(4, K::FigureOk, {answer::ok});
-    plain(1, K::Reset);
+    plain(drawing ? 7 : 1.5, K::Setzen);
+    plain(drawing ? 3 : 1, K::Absetzen);
+    plain(marked(f) ? 12 : 2, K::FigureOk, {answer::ok});
+    plain(0.7, K::Reset);
 
-    offers.offer(8, Action{K::Type}, [&] {
+    offers.offer(f.textanzahl->text().isEmpty() ? 14 : 6, Action{K::Type}, [&] {
         Action a{K::Type};
         a.caret = caret(c);
         a.text = countText(c);
@@ -177,11 +225,11 @@ std::optional<Action> nextAction(Session& s, Choice& c) {
         mode.index = i;
         offers.offer(1, mode, [mode] { return mode; });
     }
-    plain(14, K::Start);
+    plain(f.anzahl <= longestDrivenRun ? 14 : 1, K::Start);
     offers.offer(2, Action{K::Abbruch},
                  [&] { return simple(K::Abbruch, {c.chance(0.6) ? answer::yes : answer::no}); });
 
-    plain(2, K::Import);
+    plain(3, K::Import);
     if (const std::optional<QString> name = fileToPick(s, c)) {
         Action pick{K::PickFile};
         pick.name = *name;
@@ -202,16 +250,17 @@ std::optional<Action> nextAction(Session& s, Choice& c) {
             return a;
         });
     }
-    plain(1.5, K::Info);
+    plain(0.6, K::Info);
     offers.offer(3, Action{K::ListEntry}, [&] {
         Action a{K::ListEntry};
         const int last = f.Liste->listCount() - 1;
         a.index = c.chance(0.3) ? last : c.between(0, last);
         return a;
     });
-    plain(0.3, K::Statistics);
-    offers.offer(0.5, Action{K::Ende},
+    plain(0.2, K::Statistics);
+    offers.offer(0.3, Action{K::Ende},
                  [&] { return simple(K::Ende, {c.chance(0.1) ? answer::yes : answer::no}); });
+    offers.offer(3, Action{K::Keys}, [&] { return keys(c); });
     return offers.pick();
 }
 
@@ -236,7 +285,7 @@ bool possible(Session& s, const Action& a) {
     case K::Mode:
         return can(f.Option1[static_cast<std::size_t>(a.index)]);
     case K::Start:
-        return f.anzahl <= longestDrivenRun && can(f.okstart);
+        return (f.anzahl <= longestDrivenRun || f.Option1[0]->isChecked()) && can(f.okstart);
     case K::Abbruch:
         return can(f.okabbrechen);
     case K::Import:
@@ -261,6 +310,8 @@ bool possible(Session& s, const Action& a) {
         return can(f.lmenge);
     case K::Ende:
         return can(f.okende);
+    case K::Keys:
+        return f.isVisible();
     }
     return false;
 }

@@ -7,8 +7,10 @@
 class Choice;
 class Session;
 
-// The longest run the driver starts: long enough to scroll and to find many
-// figures, short enough that a press of Durchlauf stays quick.
+// The longest run the driver runs through: long enough to scroll and to find
+// many figures, short enough that a press of Durchlauf stays quick. A longer
+// run, up to the largest the trainer takes, is only stepped through one spin
+// at a time.
 inline constexpr double longestDrivenRun = 20'000;
 
 // Picks the next action among those the user can take on the window as it is

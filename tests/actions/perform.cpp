@@ -47,6 +47,20 @@ void placeCaret(TextBox* box, Action::Caret caret) {
     }
 }
 
+// Types the text key by key. A letter beyond ASCII comes from its own key,
+// as on a German keyboard.
+void typeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, box, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, key, QString(c), Qt::NoModifier);
+    }
+}
+
 // The right mouse button asks the count for its menu; the user then picks
 // the statistics in it.
 void openStatistics(Form1& form) {
@@ -64,6 +78,12 @@ void openStatistics(Form1& form) {
         }
         menu->close();
     }
+}
+
+// Where a key press goes: the control with the focus, else the window.
+QWidget* focused(Form1& form) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == &form || form.isAncestorOf(focus)) ? focus : &form;
 }
 
 void doubleClick(QListWidget* list, QListWidgetItem* item) {
@@ -91,7 +111,7 @@ void carryOut(Session& s, const Action& a) {
         break;
     case K::Type:
         placeCaret(f.textanzahl, a.caret);
-        QTest::keyClicks(f.textanzahl, a.text);
+        typeText(f.textanzahl, a.text);
         break;
     case K::Erase:
         placeCaret(f.textanzahl, Action::Caret::End);
@@ -146,6 +166,13 @@ void carryOut(Session& s, const Action& a) {
         break;
     case K::Ende:
         click(f.okende);
+        break;
+    case K::Keys:
+        for (const int key : a.keys) {
+            const QKeyCombination combination = QKeyCombination::fromCombined(key);
+            QTest::keyClick(focused(f), combination.key(), combination.keyboardModifiers());
+        }
+        typeText(focused(f), a.text);
         break;
     }
 }

@@ -39,13 +39,17 @@ void checkLoad(const Session& s, const PermanenceFile& file, Findings& out) {
     if (file.unpredictable && !loaded) {
         return;
     }
+    out.expect(loaded && !f.Frame1->isVisibleTo(&f) && !f.okextern->isEnabled() &&
+                   f.okabbrechen->isEnabled(),
+               QStringLiteral("a load closes the frame, locks Import and offers Abbruch"));
+    if (!file.spins) {
+        return;
+    }
     const auto count = static_cast<double>(file.spins->size());
-    out.expect(loaded && f.importanzahl == count && f.anzahl == count,
+    out.expect(f.importanzahl == count && f.anzahl == count,
                QStringLiteral("OK takes over every spin of the chosen file"));
     out.expect(f.textanzahl->text() == (count > 0 ? QString::number(count) : QString()),
                QStringLiteral("the count box shows the loaded count"));
-    out.expect(!f.Frame1->isVisibleTo(&f) && !f.okextern->isEnabled() && f.okabbrechen->isEnabled(),
-               QStringLiteral("a load closes the frame, locks Import and offers Abbruch"));
     out.expect(f.text->caption() == QStringLiteral("Spielbank Hamburg") + QChar(13) +
                                         QStringLiteral("Tisch 3") + QChar(13) +
                                         QStringLiteral("01.02.2024"),

@@ -18,7 +18,7 @@ QStringList step(Session& session, const Action& action, const Log& log) {
     noteAction(session.step, action);
     const Before before = observe(session);
     perform(session, action);
-    remember(session, action, before);
+    remember(session, before);
     QStringList broken = brokenEffects(session, action, before);
     broken += brokenInvariants(session);
     ++session.step;

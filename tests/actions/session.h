@@ -33,6 +33,9 @@ class Session {
     const PermanenceFile* loaded = nullptr;
     // The Info button uncovers the middle for good, until the next Reset.
     bool middleUncovered = false;
+    // Reset leaves an open import frame open under the cover, whose buttons
+    // still show below it: they may change the instruction text.
+    bool frameUnderCover = false;
     // The sequence's position, which varies the rows a check samples.
     int step = 0;
 };
