@@ -21,5 +21,8 @@ void checkStartEffect(const Session& session, const Before& before, Findings& ou
 void checkConfirmedEffect(const Session& session, const Action& action, Findings& out);
 void checkImportEffect(const Session& session, const Action& action, const Before& before,
                        Findings& out);
+// Where a press of Start or a click on an entry of Liste leaves the
+// permanence grid's first visible row.
+void checkScroll(Session& session, const Action& action, const Before& before, Findings& out);
 void checkPrintEffect(const Session& session, const Action& action, const Before& before,
                       Findings& out);

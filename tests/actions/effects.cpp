@@ -13,6 +13,33 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QTextEdit>
+
+namespace {
+
+// The file selected in the import frame, relative to the permanence folder.
+std::optional<QString> chosenFile(const Session& s) {
+    const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
+    const QString name = s.form.File1->fileName();
+    if (!dir || name.isEmpty()) {
+        return std::nullopt;
+    }
+    return dir->isEmpty() ? name : *dir + QChar('/') + name;
+}
+
+// The info box shows the info file, or says that it cannot find it.
+void checkInfoEffect(const Session& s, Findings& out) {
+    const Form1& f = s.form;
+    if (!f.infotext->isVisibleTo(&f)) {
+        return;
+    }
+    const QString problem =
+        QStringLiteral("Problem:\nKann die Datei Info_Sorvik1.txt nicht finden.");
+    out.expect(f.infotext->toPlainText() == (s.infoFile ? PermanenceFolder::infoText() : problem),
+               QStringLiteral("Info shows the info file or the problem with it"));
+}
+
+} // namespace
 
 Before observe(Session& s) {
     Before b;
@@ -31,11 +58,7 @@ Before observe(Session& s) {
     }
     b.wurf = s.form.wurf;
     b.listed = s.form.Liste->listCount();
-    const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
-    const QString name = s.form.File1->fileName();
-    if (dir && !name.isEmpty()) {
-        b.chosenFile = dir->isEmpty() ? name : *dir + QChar('/') + name;
-    }
+    b.chosenFile = chosenFile(s);
     return b;
 }
 
@@ -60,8 +83,10 @@ void remember(Session& s, const Before& b) {
     s.frameUnderCover = f.figanfang == 0 && (s.frameUnderCover || f.Frame1->isVisibleTo(&f));
     if (f.importiert == 0) {
         s.loaded = nullptr;
-    } else if (changed(QStringLiteral("importiert")) && b.chosenFile) {
-        s.loaded = s.folder.find(*b.chosenFile);
+    } else if (changed(QStringLiteral("importiert"))) {
+        // A key press may have chosen the file in the same action as the load.
+        const std::optional<QString> file = chosenFile(s);
+        s.loaded = file ? s.folder.find(*file) : nullptr;
     }
 }
 
@@ -96,6 +121,7 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
         break;
     case K::Start:
         checkStartEffect(s, b, out);
+        checkScroll(s, a, b, out);
         break;
     case K::Abbruch:
     case K::Ende:
@@ -113,8 +139,11 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
     case K::PickFile:
         unchanged({QStringLiteral("okexternok enabled")});
         break;
-    case K::OpenDir:
     case K::ListEntry:
+        unchanged();
+        checkScroll(s, a, b, out);
+        break;
+    case K::OpenDir:
     case K::Statistics:
         unchanged();
         break;
@@ -128,6 +157,7 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
     case K::Info:
         unchanged({QStringLiteral("okinfo caption"), QStringLiteral("infotext"),
                    QStringLiteral("infotext shown"), QStringLiteral("zudeck2 shown")});
+        checkInfoEffect(s, out);
         break;
     }
     return out.broken;

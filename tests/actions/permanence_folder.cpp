@@ -68,8 +68,7 @@ PermanenceFolder::PermanenceFolder() {
     directories_.push_back(QStringLiteral("mehr/tiefer"));
     directories_.push_back(QStringLiteral("info"));
     // The info file is a text file too, so the file list offers it.
-    add({QStringLiteral("info/info_Sorvik1.txt"), std::nullopt},
-        "Sorvik1\nEin Trainer f\xC3\xBCr Figuren.\n");
+    add({QStringLiteral("info/info_Sorvik1.txt"), std::nullopt}, infoText().toUtf8());
     write(QStringLiteral("ohne/notizen.dat"), "keine Permanenz");
 
     for (const auto& [count, seed] :
@@ -116,6 +115,10 @@ const PermanenceFile* PermanenceFolder::find(const QString& path) const {
         }
     }
     return nullptr;
+}
+
+QString PermanenceFolder::infoText() {
+    return QStringLiteral("Sorvik1\nEin Trainer für Figuren.\n");
 }
 
 QString PermanenceFolder::withInfo() const {

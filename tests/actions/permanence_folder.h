@@ -36,6 +36,8 @@ class PermanenceFolder {
     // The path relative to the folder; none when it lies outside.
     std::optional<QString> relative(const QString& absolute) const;
 
+    // The text of the info file.
+    static QString infoText();
     // A program directory holding the info file, and one without it.
     QString withInfo() const;
     QString withoutInfo() const;

@@ -8,6 +8,7 @@
 #include "scripted_printer.h"
 #include "session.h"
 #include "ui/caption_label.h"
+#include "ui/flexgrid.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"
 
@@ -15,6 +16,9 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -117,6 +121,39 @@ void checkImportEffect(const Session& s, const Action& a, const Before& b, Findi
     }
 }
 
+namespace {
+
+// The report as plain text, a line feed after each line, blanks dropped.
+QString reportText(const std::vector<sorvik1::PrintLine>& lines) {
+    QString text;
+    for (const sorvik1::PrintLine& line : lines) {
+        for (const sorvik1::PrintSpan& span : line) {
+            text += QString::fromStdString(span.text);
+        }
+        text += QChar('\n');
+    }
+    return text.remove(QChar(' '));
+}
+
+// The report names the counts, the found count and every listed spin.
+void checkReport(const Session& s, Findings& out) {
+    const Form1& f = s.form;
+    const QString text = reportText(s.printer->lastReport);
+    QString listed;
+    for (int i = 0; i < f.Liste->listCount(); ++i) {
+        listed += f.Liste->list(i) + QChar(',');
+    }
+    const QString found = text.mid(text.indexOf(QStringLiteral("BeiWurf:")) + 8);
+    out.expect(text.contains(QStringLiteral("AnzahlWürfe:%1\n").arg(f.anzahl, 0, 'f', 0)) &&
+                   text.contains(QStringLiteral("Anzahlakut:%1\n").arg(f.wurf, 0, 'f', 0)) &&
+                   text.contains(
+                       QStringLiteral("AnzahlgefundenerFiguren:%1\n").arg(f.lmenge->caption())) &&
+                   QString(found).remove(QChar('\n')) == listed,
+               QStringLiteral("the report prints the counts and every listed spin"));
+}
+
+} // namespace
+
 void checkPrintEffect(const Session& s, const Action& a, const Before& b, Findings& out) {
     const int reply = a.answers.front();
     const bool printed = reply == answer::no || (reply == answer::yes && a.print.setupAccepted);
@@ -130,8 +167,37 @@ void checkPrintEffect(const Session& s, const Action& a, const Before& b, Findin
     const std::size_t boxes = s.messages->shown.size() - b.boxes;
     out.expect(boxes == (reported ? 2u : 1u),
                QStringLiteral("a page saved as a file or failed is reported, a printed one not"));
+    if (printed && a.kind == Action::Kind::Druck) {
+        checkReport(s, out);
+    }
     if (printed && a.print.realPdf && s.printer->last.result == Result::SavedAsPdf) {
         out.expect(QFileInfo(s.printer->last.file).size() > 0,
                    QStringLiteral("a page saved as PDF is in its file"));
+    }
+}
+
+void checkScroll(Session& s, const Action& a, const Before& b, Findings& out) {
+    Form1& f = s.form;
+    FlexGrid& grid = *f.tabelle2;
+    const int top = grid.topRow();
+    const int last = grid.verticalScrollBar()->maximum();
+    if (a.kind == Action::Kind::ListEntry) {
+        const int spin = f.Liste->list(a.index).toInt();
+        out.expect(top == std::clamp(spin - 1, 0, last),
+                   QStringLiteral("a click on an entry scrolls its spin to the top (spin %1, "
+                                  "first visible row %2)")
+                       .arg(spin)
+                       .arg(top));
+        return;
+    }
+    // The current spin stays the fifteenth visible row; a zero, and a press
+    // that only ends the run, leave the grid where it was.
+    const int row = static_cast<int>(f.wurf) - 1;
+    if (f.wurf > b.wurf && f.zahl != 0 && row > 14) {
+        out.expect(top == std::min(row - 14, last),
+                   QStringLiteral("the current spin is the fifteenth visible row (spin %1, "
+                                  "first visible row %2)")
+                       .arg(row + 1)
+                       .arg(top));
     }
 }

@@ -26,6 +26,7 @@ bool ScriptedPrinter::setupDialog(QWidget*) {
 
 sorvik1::PrintOutcome ScriptedPrinter::printReport(const std::vector<sorvik1::PrintLine>& lines) {
     ++reports;
+    lastReport = lines;
     sorvik1::Printer* real = realPrinter();
     last = real ? real->printReport(lines) : scripted();
     return last;

@@ -22,8 +22,9 @@ class ScriptedPrinter final : public sorvik1::Printer {
     int setups = 0;
     int reports = 0;
     int images = 0;
-    // What became of the last page.
+    // What became of the last page, and the lines of the last report.
     sorvik1::PrintOutcome last;
+    std::vector<sorvik1::PrintLine> lastReport;
 
     bool setupDialog(QWidget* parent) override;
     sorvik1::PrintOutcome printReport(const std::vector<sorvik1::PrintLine>& lines) override;

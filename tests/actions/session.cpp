@@ -18,7 +18,8 @@ Session::Session(std::uint64_t seed, const PermanenceFolder& permanences)
     form.setPrinter(std::move(pages));
     form.setQuit([this] { ++quitCalls; });
     // Every other window finds the info file; the rest show the problem text.
-    form.setProgramDirectory(seed % 2 == 0 ? folder.withInfo() : folder.withoutInfo());
+    infoFile = seed % 2 == 0;
+    form.setProgramDirectory(infoFile ? folder.withInfo() : folder.withoutInfo());
     // The user has browsed to the permanence files before.
     form.Dir1->setPath(folder.root());
     form.show();

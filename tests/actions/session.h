@@ -26,6 +26,8 @@ class Session {
     ScriptedPrinter* printer;
     const PermanenceFolder& folder;
     int quitCalls = 0;
+    // Whether the program directory holds the info file.
+    bool infoFile = false;
 
     // The figure as it was activated; it must hold until the next Reset.
     std::optional<sorvik1::FigureGrid> activeFigure;
