@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QStringList>
 
+#include <cstdlib>
+
 namespace {
 
 QString answerName(int code) {
@@ -107,6 +109,15 @@ QString describe(const Action& a) {
         return QStringLiteral("click list entry %1").arg(a.index);
     case K::Statistics:
         return QStringLiteral("right-click the count, Statistik");
+    case K::CloseStatistics:
+        return QStringLiteral("Escape in the statistics window");
+    case K::Drive:
+        return QStringLiteral("press %1 %2 times on the drive list")
+            .arg(a.count > 0 ? QStringLiteral("Down") : QStringLiteral("Up"))
+            .arg(std::abs(a.count));
+    case K::Paste:
+        return QStringLiteral("paste \"%1\" into the count %2")
+            .arg(QString(a.text).replace(QChar('\n'), QStringLiteral("\\n")), caretName(a.caret));
     case K::Ende:
         return answered(QStringLiteral("Ende"), a.answers);
     case K::Keys: {

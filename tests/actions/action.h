@@ -28,14 +28,17 @@ struct Action {
         Abbruch,
         Import,
         PickFile, // click the file `name` in the file list
-        OpenDir,  // double-click the directory `name` (relative to the permanence folder)
+        OpenDir,  // double-click the directory at the absolute path `name`
+        Drive,    // on the drive list, press Down (`count` > 0) or Up that many times
         ImportOk,
         ImportAbbr,
         Druck,
         Copy,
         Info,
-        ListEntry,  // scroll to and click the entry `index` of the occurrence list
-        Statistics, // right-click the figure count and choose the statistics
+        ListEntry,       // scroll to and click the entry `index` of the occurrence list
+        Statistics,      // right-click the figure count and choose the statistics
+        CloseStatistics, // Escape in the statistics window
+        Paste,           // copy `text` elsewhere, click into the count, place the caret, Ctrl+V
         Ende,
         Keys, // press `keys` on the keyboard, then type `text`, wherever the focus is
     };

@@ -113,6 +113,7 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
         break;
     case K::Type:
     case K::Erase:
+    case K::Paste:
         unchanged({QStringLiteral("anzahl"), QStringLiteral("textanzahl"),
                    QStringLiteral("okstart enabled")});
         break;
@@ -144,7 +145,9 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
         checkScroll(s, a, b, out);
         break;
     case K::OpenDir:
+    case K::Drive:
     case K::Statistics:
+    case K::CloseStatistics:
         unchanged();
         break;
     case K::Druck:

@@ -7,6 +7,7 @@
 #include "targets.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
+#include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/flexgrid.h"
 #include "ui/list_box.h"
@@ -51,8 +52,9 @@ QString countText(Choice& c) {
 
 // Keys that move the focus or the current cell, then what the focused
 // control takes: Space presses a button, digits go into a text box. Boxes
-// that a press raises get an answer.
-Action keys(Choice& c) {
+// that a press raises get an answer. The keys may change the mode on the
+// way, so with a run too long to run through, no button is pressed.
+Action keys(Choice& c, bool mayPress) {
     Action a{Action::Kind::Keys};
     const int presses = c.between(1, 6);
     for (int i = 0; i < presses; ++i) {
@@ -62,6 +64,9 @@ Action keys(Choice& c) {
                           Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End}));
     }
     a.text = c.oneOf<QString>({" ", " ", "5", "25", "300", "x", ""});
+    if (!mayPress) {
+        a.text.remove(QChar(' '));
+    }
     a.answers = {c.oneOf<int>({answer::yes, answer::no, answer::cancel}), answer::ok};
     return a;
 }
@@ -155,28 +160,32 @@ std::optional<QString> fileToPick(Session& s, Choice& c) {
     }
     const QString name = list.item(c.below(list.count()))->text();
     const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
-    const PermanenceFile* file =
-        dir ? s.folder.find(dir->isEmpty() ? name : *dir + QChar('/') + name) : nullptr;
+    if (!dir) {
+        return std::nullopt;
+    }
+    const PermanenceFile* file = s.folder.find(dir->isEmpty() ? name : *dir + QChar('/') + name);
     if (file && file->huge && !c.chance(0.02)) {
         return std::nullopt;
     }
     return name;
 }
 
-// A directory inside the permanence folder other than the open one.
+// A directory other than the open one on the way to or inside the
+// permanence folder; elsewhere the files are not the driver's.
 std::optional<QString> directoryToOpen(Session& s, Choice& c) {
-    std::vector<QString> inside;
+    std::vector<QString> onTheWay;
+    const QString root = s.folder.root();
     for (int i = 0; i < s.form.Dir1->count(); ++i) {
         const QString path = targets::directoryPath(*s.form.Dir1->item(i));
-        const std::optional<QString> relative = s.folder.relative(path);
-        if (relative && path != s.form.Dir1->path()) {
-            inside.push_back(*relative);
+        const bool ancestor = root.startsWith(path.endsWith(QChar('/')) ? path : path + QChar('/'));
+        if ((ancestor || s.folder.relative(path)) && path != s.form.Dir1->path()) {
+            onTheWay.push_back(path);
         }
     }
-    if (inside.empty()) {
+    if (onTheWay.empty()) {
         return std::nullopt;
     }
-    return c.oneOf(inside);
+    return c.oneOf(onTheWay);
 }
 
 } // namespace
@@ -258,9 +267,22 @@ std::optional<Action> nextAction(Session& s, Choice& c) {
         return a;
     });
     plain(0.2, K::Statistics);
+    plain(0.3, K::CloseStatistics);
+    offers.offer(0.3, Action{K::Drive}, [&] {
+        Action a{K::Drive};
+        a.count = c.oneOf<int>({1, 1, 2, -1, -1, -2});
+        return a;
+    });
+    offers.offer(1.5, Action{K::Paste}, [&] {
+        Action a{K::Paste};
+        a.caret = caret(c);
+        a.text = c.oneOf<QString>({"123", "20000", "12\n34", " 7", "99999999999", "abc", "1e400",
+                                   "3.5", QString::number(c.between(1, 500))});
+        return a;
+    });
     offers.offer(0.3, Action{K::Ende},
                  [&] { return simple(K::Ende, {c.chance(0.1) ? answer::yes : answer::no}); });
-    offers.offer(3, Action{K::Keys}, [&] { return keys(c); });
+    offers.offer(3, Action{K::Keys}, [&] { return keys(c, f.anzahl <= longestDrivenRun); });
     return offers.pick();
 }
 
@@ -293,7 +315,13 @@ bool possible(Session& s, const Action& a) {
     case K::PickFile:
         return can(f.File1) && !f.File1->findItems(a.name, Qt::MatchExactly).isEmpty();
     case K::OpenDir:
-        return can(f.Dir1) && targets::directory(f, s.folder.absolute(a.name)) != nullptr;
+        return can(f.Dir1) && targets::directory(f, a.name) != nullptr;
+    case K::Drive:
+        return can(f.Drive1);
+    case K::Paste:
+        return can(f.textanzahl);
+    case K::CloseStatistics:
+        return targets::statisticsWindow(f) != nullptr;
     case K::ImportOk:
         return can(f.okexternok);
     case K::ImportAbbr:

@@ -8,6 +8,7 @@
 #include "targets.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
+#include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/flexgrid.h"
 #include "ui/list_box.h"
@@ -15,6 +16,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,7 +140,7 @@ void carryOut(Session& s, const Action& a) {
         }
         break;
     case K::OpenDir:
-        if (QListWidgetItem* item = targets::directory(f, s.folder.absolute(a.name))) {
+        if (QListWidgetItem* item = targets::directory(f, a.name)) {
             doubleClick(f.Dir1, item);
         }
         break;
@@ -163,6 +166,23 @@ void carryOut(Session& s, const Action& a) {
         break;
     case K::Statistics:
         openStatistics(f);
+        break;
+    case K::CloseStatistics:
+        if (QDialog* window = targets::statisticsWindow(f)) {
+            QTest::keyClick(window, Qt::Key_Escape);
+        }
+        break;
+    case K::Drive:
+        // The user tabs to the list; the keys change the drive without its popup.
+        f.Drive1->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < std::abs(a.count); ++i) {
+            QTest::keyClick(f.Drive1, a.count > 0 ? Qt::Key_Down : Qt::Key_Up);
+        }
+        break;
+    case K::Paste:
+        QGuiApplication::clipboard()->setText(a.text);
+        placeCaret(f.textanzahl, a.caret);
+        QTest::keyClick(f.textanzahl, Qt::Key_V, Qt::ControlModifier);
         break;
     case K::Ende:
         click(f.okende);

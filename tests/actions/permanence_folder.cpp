@@ -60,13 +60,10 @@ PermanenceFolder::PermanenceFolder() {
     if (!dir_.isValid()) {
         throw std::runtime_error("no temporary folder for the permanence files");
     }
-    directories_ = {QString(), QStringLiteral("mehr"), QStringLiteral("ohne")};
     for (const QString& d : {QStringLiteral("mehr"), QStringLiteral("ohne"), QStringLiteral("info"),
                              QStringLiteral("mehr/tiefer"), QStringLiteral("druck")}) {
         QDir(root()).mkpath(d);
     }
-    directories_.push_back(QStringLiteral("mehr/tiefer"));
-    directories_.push_back(QStringLiteral("info"));
     // The info file is a text file too, so the file list offers it.
     add({QStringLiteral("info/info_Sorvik1.txt"), std::nullopt}, infoText().toUtf8());
     write(QStringLiteral("ohne/notizen.dat"), "keine Permanenz");
@@ -131,10 +128,6 @@ QString PermanenceFolder::withoutInfo() const {
 
 QString PermanenceFolder::pdfFolder() const {
     return QDir(root()).filePath(QStringLiteral("druck"));
-}
-
-QString PermanenceFolder::absolute(const QString& relative) const {
-    return relative.isEmpty() ? root() : root() + QChar('/') + relative;
 }
 
 std::optional<QString> PermanenceFolder::relative(const QString& absolute) const {

@@ -30,9 +30,6 @@ class PermanenceFolder {
     const std::vector<PermanenceFile>& files() const { return files_; }
     // The file at `path` relative to the folder, or none.
     const PermanenceFile* find(const QString& path) const;
-    // Directories relative to the folder ("" is the folder itself).
-    const std::vector<QString>& directories() const { return directories_; }
-    QString absolute(const QString& relative) const;
     // The path relative to the folder; none when it lies outside.
     std::optional<QString> relative(const QString& absolute) const;
 
@@ -51,5 +48,4 @@ class PermanenceFolder {
 
     QTemporaryDir dir_;
     std::vector<PermanenceFile> files_;
-    std::vector<QString> directories_;
 };

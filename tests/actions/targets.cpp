@@ -6,6 +6,8 @@
 #include "ui/flexgrid.h"
 #include "ui/list_box.h"
 
+#include <QDialog>
+
 namespace targets {
 
 QPoint figureCell(const Form1& form, int row, int col) {
@@ -34,6 +36,15 @@ QListWidgetItem* directory(Form1& form, const QString& path) {
         if (directoryPath(*item) == path) {
             form.Dir1->scrollToItem(item);
             return item;
+        }
+    }
+    return nullptr;
+}
+
+QDialog* statisticsWindow(Form1& form) {
+    for (QDialog* window : form.findChildren<QDialog*>()) {
+        if (window->isVisible()) {
+            return window;
         }
     }
     return nullptr;

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Form1;
+class QDialog;
 class QListWidgetItem;
 
 // Where on the window the user clicks for an action, in the coordinates of
@@ -19,6 +20,8 @@ QPoint listEntry(Form1& form, int index);
 QListWidgetItem* file(Form1& form, const QString& name);
 // The directory list's entry for the absolute path, scrolled into view.
 QListWidgetItem* directory(Form1& form, const QString& path);
+// The statistics window, when it is open.
+QDialog* statisticsWindow(Form1& form);
 // The absolute path that a directory entry opens.
 QString directoryPath(const QListWidgetItem& item);
 
