@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "ui/caption_label.h"
+#include "ui/cover_guard.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
@@ -26,6 +27,8 @@ Form1::Form1(const Options& options, QWidget* parent)
     setTabOrder();
     connectHandlers();
     connectStatisticsMenu();
+    // The covers hide controls from the keyboard too, not only from the mouse.
+    new CoverGuard(*this, {infotext, zudeck2, zudeck1, Frame1});
     Form_Load();
 }
 
