@@ -88,7 +88,11 @@ PermanenceFolder::PermanenceFolder() {
     add({QStringLiteral("zahl_gross.txt"), std::nullopt}, header + "4\r\n1e300\r\n");
     add({QStringLiteral("binaer.txt"), std::nullopt}, randomBytes(3000, 8));
     add({QStringLiteral("binaer_kopf.txt"), std::nullopt, true}, header + randomBytes(3000, 9));
-    add({QStringLiteral("zeilen_lf.txt"), std::nullopt, true},
+    // Lone line feeds and carriage returns end lines; a blank header line is
+    // an empty header item, blank lines among the spins are no spins.
+    add({.path = QStringLiteral("zeilen_lf.txt"),
+         .spins = std::vector<double>{1, 2, 3},
+         .header = QStringLiteral("Spielbank Hamburg\rTisch 3\r")},
         "Spielbank Hamburg\nTisch 3\n\n01.02.2024\n\n1\r\r2\n\n3\n");
     add({QStringLiteral("riesig.txt"), std::nullopt, false, true}, tooManySpins());
 }

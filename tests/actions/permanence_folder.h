@@ -18,6 +18,9 @@ struct PermanenceFile {
     bool unpredictable = false;
     // Slow to read: the driver chooses it rarely.
     bool huge = false;
+    // What the instruction box shows after the load: the first three header
+    // lines, each ended by a carriage return but the last.
+    QString header = QStringLiteral("Spielbank Hamburg\rTisch 3\r01.02.2024");
 };
 
 // A temporary folder of permanence files, good and bad, made once per
