@@ -78,7 +78,9 @@ struct Answer {
     bool printed;
 };
 
-void PrintTo(const Answer& a, std::ostream* os) { *os << a.name; }
+void PrintTo(const Answer& a, std::ostream* os) {
+    *os << a.name;
+}
 
 class PrintAnswers : public PrintButtons, public testing::WithParamInterface<Answer> {};
 

@@ -26,7 +26,9 @@ struct Placed {
     bool insideFrame;
 };
 
-void PrintTo(const Placed& p, std::ostream* os) { *os << p.name; }
+void PrintTo(const Placed& p, std::ostream* os) {
+    *os << p.name;
+}
 
 const Placed placements[] = {
     {"infotext", 3375, 225, 3480, 5865, false},      {"zudeck2", 3600, 1125, 3165, 5010, false},
@@ -89,7 +91,9 @@ struct Expected {
     bool shown; // visible within the window, not under a hidden frame
 };
 
-void PrintTo(const Expected& e, std::ostream* os) { *os << e.name; }
+void PrintTo(const Expected& e, std::ostream* os) {
+    *os << e.name;
+}
 
 const Expected startStates[] = {
     {"okreset", "Reset", true, true},         {"okfigok", "OK", true, true},
