@@ -17,14 +17,8 @@
 
 namespace {
 
-// The file selected in the import frame, relative to the permanence folder.
-std::optional<QString> chosenFile(const Session& s) {
-    const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
-    const QString name = s.form.File1->fileName();
-    if (!dir || name.isEmpty()) {
-        return std::nullopt;
-    }
-    return dir->isEmpty() ? name : *dir + QChar('/') + name;
+const PermanenceFile* chosenFile(const Session& s) {
+    return s.folder.chosen(s.form.Dir1->path(), s.form.File1->fileName());
 }
 
 // The info box shows the info file, or says that it cannot find it.
@@ -58,7 +52,7 @@ Before observe(Session& s) {
     }
     b.wurf = s.form.wurf;
     b.listed = s.form.Liste->listCount();
-    b.chosenFile = chosenFile(s);
+    b.chosen = chosenFile(s);
     return b;
 }
 
@@ -85,8 +79,7 @@ void remember(Session& s, const Before& b) {
         s.loaded = nullptr;
     } else if (changed(QStringLiteral("importiert"))) {
         // A key press may have chosen the file in the same action as the load.
-        const std::optional<QString> file = chosenFile(s);
-        s.loaded = file ? s.folder.find(*file) : nullptr;
+        s.loaded = chosenFile(s);
     }
 }
 
@@ -139,12 +132,18 @@ QStringList brokenEffects(Session& s, const Action& a, const Before& b) {
         break;
     case K::PickFile:
         unchanged({QStringLiteral("okexternok enabled")});
+        out.expect(s.form.File1->fileName() == a.name,
+                   QStringLiteral("a click on a file chooses it"));
         break;
     case K::ListEntry:
         unchanged();
         checkScroll(s, a, b, out);
         break;
     case K::OpenDir:
+        unchanged();
+        out.expect(s.form.Dir1->path() == a.name,
+                   QStringLiteral("a double click on a directory opens it"));
+        break;
     case K::Drive:
     case K::Statistics:
     case K::CloseStatistics:

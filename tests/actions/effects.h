@@ -5,10 +5,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 class Session;
 struct Action;
+struct PermanenceFile;
 
 // What the driver notes of the window just before an action, to judge the
 // action's own effect afterwards.
@@ -23,8 +23,8 @@ struct Before {
     std::array<std::array<std::uint32_t, 3>, 21> cells{};
     double wurf = 0;
     int listed = 0;
-    // The file chosen in the import frame, relative to the permanence folder.
-    std::optional<QString> chosenFile;
+    // The file chosen in the import frame; none without one.
+    const PermanenceFile* chosen = nullptr;
 };
 
 Before observe(Session& session);

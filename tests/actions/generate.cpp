@@ -159,26 +159,27 @@ std::optional<QString> fileToPick(Session& s, Choice& c) {
         return std::nullopt;
     }
     const QString name = list.item(c.below(list.count()))->text();
-    const std::optional<QString> dir = s.folder.relative(s.form.Dir1->path());
-    if (!dir) {
+    if (!s.folder.relative(s.form.Dir1->path())) {
         return std::nullopt;
     }
-    const PermanenceFile* file = s.folder.find(dir->isEmpty() ? name : *dir + QChar('/') + name);
+    const PermanenceFile* file = s.folder.chosen(s.form.Dir1->path(), name);
     if (file && file->huge && !c.chance(0.02)) {
         return std::nullopt;
     }
     return name;
 }
 
-// A directory other than the open one on the way to or inside the
-// permanence folder; elsewhere the files are not the driver's.
+// A directory other than the open one inside the permanence folder, or, from
+// elsewhere, one on the way back to it; elsewhere the files are not the
+// driver's.
 std::optional<QString> directoryToOpen(Session& s, Choice& c) {
     std::vector<QString> onTheWay;
     const QString root = s.folder.root();
+    const bool outside = !s.folder.relative(s.form.Dir1->path());
     for (int i = 0; i < s.form.Dir1->count(); ++i) {
         const QString path = targets::directoryPath(*s.form.Dir1->item(i));
         const bool ancestor = root.startsWith(path.endsWith(QChar('/')) ? path : path + QChar('/'));
-        if ((ancestor || s.folder.relative(path)) && path != s.form.Dir1->path()) {
+        if (((outside && ancestor) || s.folder.relative(path)) && path != s.form.Dir1->path()) {
             onTheWay.push_back(path);
         }
     }

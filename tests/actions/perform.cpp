@@ -89,8 +89,13 @@ QWidget* focused(Form1& form) {
     return focus && (focus == &form || form.isAncestorOf(focus)) ? focus : &form;
 }
 
+// The events of a real double click: a list only opens the item that the
+// first press picked.
 void doubleClick(QListWidget* list, QListWidgetItem* item) {
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 void carryOut(Session& s, const Action& a) {

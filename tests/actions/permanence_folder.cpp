@@ -118,6 +118,18 @@ const PermanenceFile* PermanenceFolder::find(const QString& path) const {
     return nullptr;
 }
 
+const PermanenceFile* PermanenceFolder::chosen(const QString& directory,
+                                               const QString& name) const {
+    if (name.isEmpty()) {
+        return nullptr;
+    }
+    const std::optional<QString> dir = relative(directory);
+    if (!dir) {
+        return &elsewhere_;
+    }
+    return find(dir->isEmpty() ? name : *dir + QChar('/') + name);
+}
+
 QString PermanenceFolder::infoText() {
     return QStringLiteral("Sorvik1\nEin Trainer für Figuren.\n");
 }

@@ -31,8 +31,10 @@ class PermanenceFolder {
 
     QString root() const { return dir_.path(); }
     const std::vector<PermanenceFile>& files() const { return files_; }
-    // The file at `path` relative to the folder, or none.
-    const PermanenceFile* find(const QString& path) const;
+    // The file `name` in the absolute `directory`: the folder's own, or for
+    // a file elsewhere on the machine, one whose content nobody can foresee;
+    // none without a name or for a file of the folder that is not offered.
+    const PermanenceFile* chosen(const QString& directory, const QString& name) const;
     // The path relative to the folder; none when it lies outside.
     std::optional<QString> relative(const QString& absolute) const;
 
@@ -47,8 +49,11 @@ class PermanenceFolder {
   private:
     PermanenceFolder();
     void write(const QString& path, const QByteArray& bytes);
+    // The file at `path` relative to the folder, or none.
+    const PermanenceFile* find(const QString& path) const;
     void add(PermanenceFile file, const QByteArray& bytes);
 
     QTemporaryDir dir_;
     std::vector<PermanenceFile> files_;
+    PermanenceFile elsewhere_{.path = {}, .spins = std::nullopt, .unpredictable = true};
 };

@@ -39,11 +39,7 @@ double latestEnd(const Form1& f) {
 
 void checkLoad(const Session& s, const PermanenceFile& file, Findings& out) {
     const Form1& f = s.form;
-    const bool loaded = f.importiert == 1;
-    if (file.unpredictable && !loaded) {
-        return;
-    }
-    out.expect(loaded && !f.Frame1->isVisibleTo(&f) && !f.okextern->isEnabled() &&
+    out.expect(f.importiert == 1 && !f.Frame1->isVisibleTo(&f) && !f.okextern->isEnabled() &&
                    f.okabbrechen->isEnabled(),
                QStringLiteral("a load closes the frame, locks Import and offers Abbruch"));
     if (!file.spins) {
@@ -108,8 +104,9 @@ void checkImportEffect(const Session& s, const Action& a, const Before& b, Findi
             {QStringLiteral("Frame1 shown"), QStringLiteral("text"), QStringLiteral("importiert")});
         break;
     default: {
-        const PermanenceFile* file = b.chosenFile ? s.folder.find(*b.chosenFile) : nullptr;
-        if (file && (file->spins || file->unpredictable)) {
+        // A refused file changes nothing at all.
+        const PermanenceFile* file = b.chosen;
+        if (file && (file->spins || (file->unpredictable && f.importiert == 1))) {
             checkLoad(s, *file, out);
         } else {
             expectUnchanged(f, b, out);
