@@ -11,6 +11,10 @@ struct TextCase {
     std::string canonical; // empty when refused
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class FigureText : public testing::TestWithParam<TextCase> {};
 
 TEST_P(FigureText, IsReadOrRefused) {

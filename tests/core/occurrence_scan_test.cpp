@@ -11,6 +11,13 @@
 #include <string>
 #include <vector>
 
+namespace sorvik1 {
+// Names the zero rule in the test list, where an enum shows as its bytes.
+void PrintTo(ZeroRule rule, std::ostream* os) {
+    *os << (rule == ZeroRule::Breaks ? "zero breaks" : "zero skipped");
+}
+} // namespace sorvik1
+
 namespace {
 
 using sorvik1::Figure;

@@ -108,6 +108,10 @@ struct MarkCase {
     std::string kreuz;
 };
 
+void PrintTo(const MarkCase& c, std::ostream* os) {
+    *os << "mark " << static_cast<int>(c.mark);
+}
+
 class LastPositionMark : public testing::TestWithParam<MarkCase> {};
 
 TEST_P(LastPositionMark, IsPrintedInItsColumnAndKept) {
@@ -130,6 +134,19 @@ struct InstructionCase {
     std::string textzeile;
     std::string zeichen;
 };
+
+// Carriage returns shown as \r, so that the cases read apart in the test list.
+void PrintTo(const InstructionCase& c, std::ostream* os) {
+    *os << '"';
+    for (const char ch : c.caption) {
+        if (ch == '\r') {
+            *os << "\\r";
+        } else {
+            *os << ch;
+        }
+    }
+    *os << '"';
+}
 
 class Instruction : public testing::TestWithParam<InstructionCase> {};
 

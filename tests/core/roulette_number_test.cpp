@@ -12,6 +12,10 @@ struct Case {
     std::optional<int> number;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.value;
+}
+
 class RouletteNumber : public testing::TestWithParam<Case> {};
 
 TEST_P(RouletteNumber, RoundsHalvesToEvenWithinTheWheel) {

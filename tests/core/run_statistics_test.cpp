@@ -99,6 +99,10 @@ struct Distance {
     std::optional<double> expected;
 };
 
+void PrintTo(const Distance& d, std::ostream* os) {
+    *os << d.occurrences << " from " << d.first << " to " << d.last;
+}
+
 class ObservedDistance : public testing::TestWithParam<Distance> {};
 
 TEST_P(ObservedDistance, SpreadsTheListedStartsOverTheirGaps) {

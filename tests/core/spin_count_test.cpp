@@ -14,6 +14,10 @@ struct Case {
     bool tooLarge;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class SpinCount : public testing::TestWithParam<Case> {};
 
 TEST_P(SpinCount, TakesTheWholePartOfTheLeadingNumberWithinTheLimits) {

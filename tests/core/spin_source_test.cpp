@@ -17,6 +17,10 @@ struct ImportCase {
     int number;
 };
 
+void PrintTo(const ImportCase& c, std::ostream* os) {
+    *os << c.value;
+}
+
 class ImportedNumber : public testing::TestWithParam<ImportCase> {};
 
 TEST_P(ImportedNumber, IsTheNearestWholeNumberHalvesToEven) {

@@ -24,6 +24,10 @@ struct ClosedForm {
     double expectedWait;
 };
 
+void PrintTo(const ClosedForm& c, std::ostream* os) {
+    *os << c.figure << (c.rule == ZeroRule::Breaks ? ", zero breaks" : ", zero skipped");
+}
+
 class WaitClosedForm : public testing::TestWithParam<ClosedForm> {};
 
 TEST_P(WaitClosedForm, MatchesTheSumOverSelfOverlaps) {

@@ -47,6 +47,10 @@ struct NumberCase {
     std::string printed;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << c.value;
+}
+
 class NumberItem : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumberItem, HasTheSignPlaceInFrontAndABlankBehind) {
@@ -132,6 +136,10 @@ struct PageCase {
     int perPage;
     std::vector<std::size_t> pageSizes;
 };
+
+void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.lines << " lines, " << c.perPage << " per page";
+}
 
 class Pagination : public testing::TestWithParam<PageCase> {};
 

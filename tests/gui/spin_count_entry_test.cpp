@@ -12,6 +12,10 @@ struct Entry {
     double anzahl;      // 0: no count stored
 };
 
+void PrintTo(const Entry& e, std::ostream* os) {
+    *os << '"' << e.text.toStdString() << '"';
+}
+
 class SpinCountEntry : public RunTest, public testing::WithParamInterface<Entry> {};
 
 TEST_P(SpinCountEntry, StoresAWholeCountOrErasesTheText) {

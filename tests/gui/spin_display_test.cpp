@@ -66,6 +66,10 @@ struct Cells {
     std::uint32_t col2;
 };
 
+void PrintTo(const Cells& c, std::ostream* os) {
+    *os << "number " << c.number;
+}
+
 class SpinCells : public RunTest, public testing::WithParamInterface<Cells> {};
 
 TEST_P(SpinCells, ShowTheNumberAndItsColour) {
@@ -94,6 +98,10 @@ struct Scroll {
     int zeroAt;      // spin that shows the zero, 0 for none
     int expectedTop; // first visible row afterwards
 };
+
+void PrintTo(const Scroll& s, std::ostream* os) {
+    *os << s.spins << " spins, zero at " << s.zeroAt;
+}
 
 class ScrollRule : public RunTest, public testing::WithParamInterface<Scroll> {};
 
