@@ -6,6 +6,20 @@ namespace sorvik1 {
 
 void ScanResult::append(ScanResult&& later) {
     if (later.occurrences > 0) {
+        const auto shifted = [this](Absence absence) {
+            return Absence{absence.length, positions + absence.firstPosition};
+        };
+        if (later.longestBetween.length > longestBetween.length) {
+            longestBetween = shifted(later.longestBetween);
+        }
+        if (occurrences > 0) {
+            const Absence across{positions + later.firstPosition - lastPosition - 1, lastPosition + 1};
+            if (across.length > longestBetween.length ||
+                (across.length == longestBetween.length &&
+                 across.firstPosition < longestBetween.firstPosition)) {
+                longestBetween = across;
+            }
+        }
         if (firstPosition < 0) {
             firstPosition = positions + later.firstPosition;
         }
@@ -15,6 +29,18 @@ void ScanResult::append(ScanResult&& later) {
     positions += later.positions;
     occurrences += later.occurrences;
     starts.insert(starts.end(), later.starts.begin(), later.starts.end());
+}
+
+Absence ScanResult::longestAbsence() const {
+    if (occurrences == 0) {
+        return {positions, 0};
+    }
+    Absence longest{firstPosition, 0};
+    if (longestBetween.length > longest.length) {
+        longest = longestBetween;
+    }
+    const Absence after{positions - lastPosition - 1, lastPosition + 1};
+    return after.length > longest.length ? after : longest;
 }
 
 double ScanResult::meanDistance() const {

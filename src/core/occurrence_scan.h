@@ -25,6 +25,12 @@ inline std::uint64_t lowBits(int count) {
     return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
 }
 
+// A stretch of counted positions in which the figure does not start.
+struct Absence {
+    std::int64_t length = 0;
+    std::int64_t firstPosition = 0; // where the stretch begins
+};
+
 // What a scan of a sequence of spins found. Positions number the spins that
 // count, from 0: every spin, or only the non-zero ones when zeros are
 // skipped.
@@ -35,9 +41,17 @@ struct ScanResult {
     std::int64_t firstPosition = -1; // of the first start; -1 with no occurrence
     std::int64_t lastPosition = -1;
     std::vector<std::int64_t> starts; // spin numbers, when asked for
+    // The longest stretch strictly between two starts; length 0 with fewer
+    // than two occurrences.
+    Absence longestBetween;
 
     // Appends the result of the spins that follow this part.
     void append(ScanResult&& later);
+    // The longest stretch without a start among the owned positions, the
+    // stretches before the first and after the last start included; the
+    // earliest of equally long ones. All positions when the figure never
+    // starts.
+    Absence longestAbsence() const;
     // Mean number of counted spins from one start to the next; 0 with fewer
     // than two occurrences.
     double meanDistance() const;
@@ -157,12 +171,26 @@ template <typename Source> class OccurrenceScan {
             return;
         }
         result_.occurrences += std::popcount(starts);
+        noteGaps(starts, base);
         if (result_.firstPosition < 0) {
             result_.firstPosition = base + std::countr_zero(starts);
         }
         result_.lastPosition = base + 63 - std::countl_zero(starts);
         for (; listStarts_ && starts != 0; starts &= starts - 1) {
             result_.starts.push_back(spins[static_cast<std::size_t>(std::countr_zero(starts))]);
+        }
+    }
+
+    // Widens the longest stretch between starts by the gaps before each start
+    // of this word.
+    void noteGaps(std::uint64_t starts, std::int64_t base) {
+        std::int64_t previous = result_.lastPosition;
+        for (; starts != 0; starts &= starts - 1) {
+            const std::int64_t position = base + std::countr_zero(starts);
+            if (previous >= 0 && position - previous - 1 > result_.longestBetween.length) {
+                result_.longestBetween = {position - previous - 1, previous + 1};
+            }
+            previous = position;
         }
     }
 

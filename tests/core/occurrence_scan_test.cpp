@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sorvik1 {
@@ -33,6 +34,21 @@ Figure figureOf(const std::string& text) {
 const std::vector<std::string> figures{
     "r", "s", "rr", "rs", "r.s", "rrr.s", "s..r.", "rsrsrsrs", "r..................s"};
 
+// The longest stretch without a start, read off the list of starts the
+// plain way: position = spin - 1 when zeros break the figure.
+std::pair<std::int64_t, std::int64_t> longestAbsenceOf(const std::vector<std::int64_t>& starts,
+                                                       std::int64_t spins) {
+    std::pair<std::int64_t, std::int64_t> longest{-1, 0};
+    std::int64_t from = 0;
+    for (const auto stop : starts) {
+        if (stop - 1 - from > longest.first) {
+            longest = {stop - 1 - from, from};
+        }
+        from = stop;
+    }
+    return spins - from > longest.first ? std::pair{spins - from, from} : longest;
+}
+
 // Counting 64 spins at a time must find exactly what testing every spin finds.
 TEST(OccurrenceScan, FindsWhatTheSpinBySpinTestFinds) {
     sorvik1::Random generator(11);
@@ -50,6 +66,10 @@ TEST(OccurrenceScan, FindsWhatTheSpinBySpinTestFinds) {
             EXPECT_EQ(result.starts, expected) << text;
             EXPECT_EQ(result.occurrences, static_cast<std::int64_t>(expected.size())) << text;
             EXPECT_EQ(result.positions, anzahl);
+            const auto absence = result.longestAbsence();
+            EXPECT_EQ(std::pair(absence.length, absence.firstPosition),
+                      longestAbsenceOf(expected, anzahl))
+                << text;
         }
     }
 }
@@ -147,6 +167,9 @@ TEST_P(Simulation, CountsExactlyWhatTheSpinBySpinTestFindsWithAnyThreads) {
             EXPECT_EQ(result.positions, expected.positions);
             EXPECT_EQ(result.firstPosition, expected.firstPosition);
             EXPECT_EQ(result.lastPosition, expected.lastPosition);
+            EXPECT_EQ(result.longestAbsence().length, expected.longestAbsence().length);
+            EXPECT_EQ(result.longestAbsence().firstPosition,
+                      expected.longestAbsence().firstPosition);
         }
     }
 }
@@ -195,6 +218,7 @@ TEST(Simulation, TinyRunsFindNothingPastTheirEnd) {
         const auto one = sorvik1::simulate(figureOf("r.s"), 2, seed, 2, ZeroRule::Breaks, true);
         EXPECT_EQ(one.occurrences, 0);
         EXPECT_EQ(one.spins, 2);
+        EXPECT_EQ(one.longestAbsence().length, 2);
     }
 }
 
