@@ -13,7 +13,8 @@ void ScanResult::append(ScanResult&& later) {
             longestBetween = shifted(later.longestBetween);
         }
         if (occurrences > 0) {
-            const Absence across{positions + later.firstPosition - lastPosition - 1, lastPosition + 1};
+            const Absence across{positions + later.firstPosition - lastPosition - 1,
+                                 lastPosition + 1};
             if (across.length > longestBetween.length ||
                 (across.length == longestBetween.length &&
                  across.firstPosition < longestBetween.firstPosition)) {
