@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "ui/hanging_indent.h"
 
 #include <QFile>
 #include <QFrame>
@@ -12,6 +13,7 @@ void Form1::okinfo_Click() {
         QFile file(programDirectory_ + QStringLiteral("/info_Sorvik1.txt"));
         if (file.open(QIODevice::ReadOnly)) {
             infotext->setPlainText(QString::fromUtf8(file.readAll()));
+            indentListItems(*infotext->document());
         } else {
             infotext->setPlainText(QStringLiteral("Problem:") + QChar(10));
             infotext->setPlainText(infotext->toPlainText() +
