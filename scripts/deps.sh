@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
