@@ -5,6 +5,7 @@
 #include "app/form1.h"
 
 #include "run/spin_count_validator.h"
+#include "ui/app_icon.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -17,7 +18,6 @@
 
 #include <QDir>
 #include <QGroupBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -115,22 +115,11 @@ QFrame* cover(QWidget* parent, const char* name, QRect where) {
     return f;
 }
 
-QIcon trainerIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(look::background);
-    QPainter painter(&pixmap);
-    painter.fillRect(3, 3, 12, 26, QColor(240, 0, 0));
-    painter.fillRect(17, 3, 12, 26, QColor(15, 0, 0));
-    painter.setPen(look::blue);
-    painter.drawRect(0, 0, 31, 31);
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 void Form1::buildControls() {
     setWindowTitle(title);
-    setWindowIcon(trainerIcon());
+    setWindowIcon(appIcon());
     setFixedSize(look::px(9570), look::px(7155));
     background(this, look::background, QPalette().color(QPalette::WindowText));
     setFont(normal());

@@ -1,7 +1,10 @@
 #include "app/form1.h"
+#include "output/info_file.h"
+#include "ui/app_icon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -10,7 +13,19 @@
 
 namespace {
 
-// Parses the command line; exits for --help, --version and bad options.
+// Prints the info text the Info button shows, from where the window finds it.
+[[noreturn]] void printInfo() {
+    QFile file(infoFilePath(QCoreApplication::applicationDirPath()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "sorvik1: Kann die Datei info_Sorvik1.txt nicht finden.\n");
+        std::exit(1);
+    }
+    const QByteArray text = file.readAll();
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+    std::exit(std::fflush(stdout) == 0 ? 0 : 1);
+}
+
+// Parses the command line; exits for --help, --version, --info and bad options.
 Form1::Options parseOptions(const QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -22,7 +37,13 @@ Form1::Options parseOptions(const QApplication& app) {
                                                  "Zufallslauf wird wiederholbar."),
                                   QStringLiteral("N"));
     parser.addOption(seed);
+    const QCommandLineOption info(QStringLiteral("info"),
+                                  QStringLiteral("Zeigt den Info-Text des Fensters im Terminal."));
+    parser.addOption(info);
     parser.process(app);
+    if (parser.isSet(info)) {
+        printInfo();
+    }
 
     Form1::Options options;
     if (parser.isSet(seed)) {
@@ -44,6 +65,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("sorvik1"));
     QApplication::setApplicationVersion(QStringLiteral(SORVIK1_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The menu entry's name, so a Wayland shell pairs the window with its
+    // entry and icon; every window of the program carries the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("sorvik1"));
+    QApplication::setWindowIcon(appIcon());
 
     // German texts in Qt's own dialogs (the printer set-up dialog).
     QTranslator translator;

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "output/info_file.h"
 #include "ui/hanging_indent.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@ void Form1::okinfo_Click() {
     zudeck2->setVisible(false);
     if (okinfo->text() == QStringLiteral("Info")) {
         infotext->setVisible(true);
-        QFile file(programDirectory_ + QStringLiteral("/info_Sorvik1.txt"));
+        QFile file(infoFilePath(programDirectory_));
         if (file.open(QIODevice::ReadOnly)) {
             infotext->setPlainText(QString::fromUtf8(file.readAll()));
             indentListItems(*infotext->document());
