@@ -136,7 +136,8 @@ std::vector<AbsencePoint> absenceDistribution(const StartLaw& law, const Stretch
         if (!distribution.empty() && distribution.back().length >= length) {
             continue;
         }
-        distribution.push_back({length, std::max(0.0, chance(length) - chance(length + 1))});
+        const double atLeast = chance(length);
+        distribution.push_back({length, std::max(0.0, atLeast - chance(length + 1)), atLeast});
     }
     return distribution;
 }

@@ -48,7 +48,8 @@ double expectedLongest(const StartLaw& law, const Stretch& stretch);
 
 struct AbsencePoint {
     std::int64_t length = 0;
-    double chance = 0; // P(longest == length)
+    double chance = 0;  // P(longest == length)
+    double atLeast = 0; // P(longest >= length)
 };
 
 // P(longest == L) at up to `points` lengths spread over where it is not

@@ -16,7 +16,8 @@ struct CoursePoint {
 // At most about `most` points of value(1) .. value(count): consecutive x are
 // taken together in buckets, and each bucket keeps its minimum and its
 // maximum, in the order of x, so no extreme disappears from a line drawn
-// through them. Short series are kept whole.
+// through them; the last value is kept too, where the line ends. Short
+// series are kept whole.
 template <typename Value>
 std::vector<CoursePoint> thinned(std::int64_t count, std::int64_t most, Value value) {
     std::vector<CoursePoint> points;
@@ -26,7 +27,7 @@ std::vector<CoursePoint> thinned(std::int64_t count, std::int64_t most, Value va
         }
         return points;
     }
-    const std::int64_t buckets = std::max<std::int64_t>(most / 2, 1);
+    const std::int64_t buckets = std::max<std::int64_t>((most - 1) / 2, 1);
     for (std::int64_t b = 0; b < buckets; ++b) {
         const std::int64_t first = 1 + b * count / buckets;
         const std::int64_t last = (b + 1) * count / buckets;
@@ -44,6 +45,9 @@ std::vector<CoursePoint> thinned(std::int64_t count, std::int64_t most, Value va
         if (low.x != high.x) {
             points.push_back(low.x <= high.x ? high : low);
         }
+    }
+    if (points.back().x != count) {
+        points.push_back({count, value(count)});
     }
     return points;
 }
