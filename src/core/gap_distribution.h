@@ -30,6 +30,6 @@ double expectedGaps(const StartLaw& law, std::int64_t startable, std::int64_t d)
 // last bucket begins where fewer than about 1 % of the distances lie, and
 // no later than `mostBuckets`.
 GapHistogram gapHistogram(const StartLaw& law, std::span<const std::int64_t> starts,
-                          std::int64_t startable, std::int64_t mostBuckets = 60);
+                          std::int64_t startable, std::int64_t mostBuckets = 20);
 
 } // namespace sorvik1

@@ -69,6 +69,7 @@ void setRange(QValueAxis* axis, double low, double high) {
         high = low + 1;
     }
     axis->setRange(low, high);
+    axis->applyNiceNumbers();
 }
 
 QList<QPointF> pointsOf(const std::vector<sorvik1::CoursePoint>& points, double factor) {
@@ -98,7 +99,7 @@ ChartView* describedView(QChart* chart, const QString& stem, const QString& name
     auto* view = new ChartView(chart, stem, dialog);
     view->setObjectName(stem);
     view->setAccessibleName(name);
-    view->setMinimumSize(560, 300);
+    view->setMinimumSize(640, 340);
     return view;
 }
 
@@ -116,7 +117,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QTabWidget(parent), dialog_(systemImag
 QWidget* ChartPanel::buildCourse() {
     QChart* chart = newChart();
     newAxis(chart, QStringLiteral("Würfe"), "%.0f", Qt::AlignBottom);
-    newAxis(chart, QStringLiteral("Gefunden minus erwartet"), "%.1f", Qt::AlignLeft);
+    newAxis(chart, QStringLiteral("Gefunden minus erwartet"), "%.0f", Qt::AlignLeft);
     const QPen one(QColor(0x4a, 0x90, 0xd9), 1, Qt::DashLine);
     const QPen two(QColor(0x9b, 0x9b, 0x9b), 1, Qt::DotLine);
     const struct {
@@ -124,9 +125,9 @@ QWidget* ChartPanel::buildCourse() {
         QString label;
         QPen pen;
     } lines[] = {
-        {"zweiMinus", QStringLiteral("±2 Standardabweichungen"), two},
+        {"zweiMinus", QStringLiteral("±2 σ"), two},
         {"zweiPlus", {}, two},
-        {"einsMinus", QStringLiteral("±1 Standardabweichung"), one},
+        {"einsMinus", QStringLiteral("±1 σ (Standardabweichung)"), one},
         {"einsPlus", {}, one},
         {"abweichung", QStringLiteral("Gefunden minus erwartet"),
          QPen(QColor(0xc0, 0x1c, 0x28), 2)},
@@ -156,6 +157,10 @@ QWidget* ChartPanel::buildGaps() {
     chart->addSeries(bars);
     auto* distances = new QBarCategoryAxis;
     distances->setTitleText(QStringLiteral("Abstand zwischen zwei Funden (Würfe)"));
+    // Twenty distances side by side: small numbers, so none is cut short.
+    QFont small = distances->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    distances->setLabelsFont(small);
     chart->addAxis(distances, Qt::AlignBottom);
     bars->attachAxis(distances);
     bars->attachAxis(newAxis(chart, QStringLiteral("Anzahl"), "%.0f", Qt::AlignLeft));
@@ -175,9 +180,9 @@ QWidget* ChartPanel::buildGaps() {
 QWidget* ChartPanel::buildAbsence() {
     QChart* chart = newChart();
     newAxis(chart, QStringLiteral("Längster Ausbleiber (Würfe)"), "%.0f", Qt::AlignBottom);
-    newAxis(chart, QStringLiteral("Wahrscheinlichkeit für mindestens so lang (%)"), "%.0f",
-            Qt::AlignLeft);
-    newLine(chart, QStringLiteral("Wahrscheinlichkeit"), QPen(QColor(0x4a, 0x90, 0xd9), 2))
+    newAxis(chart, QStringLiteral("Wahrscheinlichkeit (%)"), "%.0f", Qt::AlignLeft);
+    newLine(chart, QStringLiteral("Mindestens so lang, Wahrscheinlichkeit"),
+            QPen(QColor(0x4a, 0x90, 0xd9), 2))
         ->setObjectName(QStringLiteral("verteilung"));
     newLine(chart, QStringLiteral("Beobachtet"), QPen(QColor(0xc0, 0x1c, 0x28), 2))
         ->setObjectName(QStringLiteral("beobachtet"));
@@ -220,7 +225,7 @@ void ChartPanel::showObserved() {
         low = std::min(low, -2 * p.y);
         high = std::max(high, 2 * p.y);
     }
-    setRange(axisOf(chart, Qt::Horizontal), 1, static_cast<double>(observed.stretch.positions));
+    setRange(axisOf(chart, Qt::Horizontal), 0, static_cast<double>(observed.stretch.positions));
     setRange(axisOf(chart, Qt::Vertical), low * 1.05, high * 1.05);
     const double last = course.deviation.empty() ? 0.0 : course.deviation.back().y;
     const double deviation =
@@ -272,7 +277,7 @@ void ChartPanel::showGaps(const ChartExpected& expected) {
         predicted.append(gaps.expected[i]);
         high = std::max({high, observed.back(), predicted.back()});
         const bool last = i + 1 == gaps.observed.size();
-        labels.append(last ? QStringLiteral("≥ ") + whole(gaps.lastDistance)
+        labels.append(last ? QStringLiteral("≥") + whole(gaps.lastDistance)
                            : whole(static_cast<std::int64_t>(i) + 1));
     }
     bars->barSets().at(0)->remove(0, bars->barSets().at(0)->count());
