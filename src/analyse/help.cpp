@@ -38,6 +38,9 @@ Weitere Optionen:
                         gezählt und gerechnet wird mit den übrigen Würfen.
   --liste               gibt auch jeden Startwurf aus: die Nummer des Wurfs,
                         mit dem ein Vorkommen beginnt (Nullen mitgezählt).
+  --abstaende           gibt auch die Abstände zwischen aufeinanderfolgenden
+                        Vorkommen aus, je Abstand gezählt und erwartet (nur
+                        wenn die Null bricht).
   --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
                         Dezimalpunkt; was sich nicht berechnen lässt, steht als
                         "–" (text), leeres Feld (csv) oder null (json).

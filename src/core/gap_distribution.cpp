@@ -39,7 +39,7 @@ GapHistogram gapHistogram(const StartLaw& law, std::span<const std::int64_t> sta
         histogram.expected.push_back(expectedGaps(law, startable, d));
         rest -= histogram.expected.back();
     }
-    histogram.expected.push_back(std::max(rest, 0.0));
+    histogram.expected.push_back(rest > 0.0 ? rest : 0.0);
     return histogram;
 }
 
