@@ -1,7 +1,5 @@
 #include "stats/chart_job.h"
 
-#include "core/spin_source.h"
-
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -10,13 +8,16 @@ namespace {
 class CopiedSpins {
   public:
     explicit CopiedSpins(const ChartInput& input)
-        : source_(sorvik1::SpinSource::drawn(input.colours, input.numbers)),
+        : numbers_(input.numbers), colours_(input.colours),
           last_(static_cast<std::int64_t>(input.numbers.size()) - 1) {}
 
     sorvik1::SpinWord nextWord(int most) {
         sorvik1::SpinWord word;
         for (; word.count < most && next_ <= last_; ++word.count, ++next_) {
-            const sorvik1::Farbcode colour = source_.colour(next_);
+            const int number = numbers_[static_cast<std::size_t>(next_)];
+            // Anything that is no roulette number reads as the zero.
+            const sorvik1::Farbcode colour =
+                number >= 0 && number <= 36 ? colours_[static_cast<std::size_t>(number)] : 0;
             word.red |= static_cast<std::uint64_t>(colour == sorvik1::red) << word.count;
             word.black |= static_cast<std::uint64_t>(colour == sorvik1::black) << word.count;
         }
@@ -25,7 +26,8 @@ class CopiedSpins {
     bool exhausted() const { return next_ > last_; }
 
   private:
-    sorvik1::SpinSource source_;
+    const std::vector<std::int16_t>& numbers_;
+    const sorvik1::ColourTable& colours_;
     std::int64_t last_;
     std::int64_t next_ = 1;
 };

@@ -236,4 +236,32 @@ TEST(Thinning, KeepsEveryBucketsMinimumAndMaximum) {
                                [](const auto& a, const auto& b) { return a.x < b.x; }));
 }
 
+// The course of a long run looks only where the count can turn; it must
+// keep the same extremes as looking at every spin.
+TEST(Course, LongRunsKeepTheExtremesOfEverySpin) {
+    const auto figure = figureOf("rr.s");
+    std::vector<int> spins(200'000);
+    sorvik1::Random random(11);
+    for (int& spin : spins) {
+        const auto number = random.below(37);
+        spin = number == 0 ? 0 : 1 + static_cast<int>(number % 2);
+    }
+    auto starts = startsIn(figure, spins);
+    for (auto& s : starts) {
+        ++s; // spin numbers count from 1
+    }
+    const auto course = sorvik1::courseOf(figure, starts, 150'000, 200'000);
+    const double single = std::pow(18.0 / 37.0, 3);
+    std::size_t found = 0;
+    const auto everySpin = sorvik1::thinned(150'000, 2000, [&](std::int64_t x) {
+        for (; found < starts.size() && starts[found] <= x; ++found) {
+        }
+        return static_cast<double>(found) - single * static_cast<double>(x);
+    });
+    ASSERT_EQ(course.deviation.size(), everySpin.size());
+    for (std::size_t i = 0; i < everySpin.size(); ++i) {
+        EXPECT_NEAR(course.deviation[i].y, everySpin[i].y, 1e-9) << i;
+    }
+}
+
 } // namespace
