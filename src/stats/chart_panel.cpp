@@ -301,7 +301,9 @@ void ChartPanel::showGaps(const ChartExpected& expected) {
 void ChartPanel::showAbsenceLaw(const ChartObserved& observed, const ChartExpected& expected) {
     QChart* chart = absence_->chart();
     QList<QPointF> points;
-    for (const auto& p : expected.distribution) {
+    // An unsettled law gives no curve to trust.
+    for (const auto& p :
+         expected.settled ? expected.distribution : std::vector<sorvik1::AbsencePoint>{}) {
         points.append(QPointF(static_cast<double>(p.length), 100 * p.atLeast));
     }
     seriesNamed<QLineSeries>(chart, QStringLiteral("verteilung"))->replace(points);
@@ -316,6 +318,11 @@ void ChartPanel::showAbsenceLaw(const ChartObserved& observed, const ChartExpect
 
 void ChartPanel::showAbsenceNote(const ChartObserved& observed, const ChartExpected* expected) {
     const auto& longest = observed.longest;
+    if (observed.stretch.positions == 0) {
+        absenceNote_->setText(QStringLiteral("Noch ist kein Wurf gezeigt."));
+        absence_->setAccessibleDescription(absenceNote_->text());
+        return;
+    }
     QString text = QStringLiteral("Längster Ausbleiber: %1 Würfe").arg(whole(longest.length));
     if (longest.length > 0) {
         text += QStringLiteral(" (Wurf %1 bis %2)")
