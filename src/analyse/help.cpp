@@ -57,6 +57,10 @@ Ausgabe je Quelle:
   mindestens einmal vorkommt. Dabei ist N die Zahl der gezählten Würfe (ohne
   die Nullen, wenn sie übersprungen werden), L die Länge der Figur, m die Zahl
   ihrer besetzten Positionen und p = 18/37 (mit --null ueberspringen 1/2).
+  Dazu der längste Ausbleiber: die längste Strecke gezählter Würfe ohne
+  Beginn eines Vorkommens (auch vor dem ersten und nach dem letzten), wo er
+  beginnt, seine erwartete Länge und die Wahrscheinlichkeit eines mindestens
+  so langen, mit einer Fehlerschranke dieser Näherung.
 
 Beispiele:
   sorvik1-analyse --figur rr.s --spins 100000000 --seed 7
