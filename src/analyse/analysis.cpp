@@ -23,6 +23,23 @@ namespace {
 void addStatistics(SourceReport& report, const Options& options) {
     report.moments = countMoments(options.figure, report.scan.positions, options.rule);
     report.first = firstOccurrence(options.figure, report.scan.positions, options.rule);
+    const StartLaw law = StartLaw::of(options.figure, options.rule);
+    const std::int64_t positions = report.scan.positions;
+    const Stretch stretch{positions,
+                          std::max<std::int64_t>(0, positions - options.figure.span() + 1)};
+    report.longest = report.scan.longestAbsence();
+    if (law.settled()) {
+        report.expectedLongest = expectedLongest(law, stretch);
+        report.longestChance = longestAtLeast(law, stretch, report.longest.length);
+    }
+    // The listed starts are spin numbers, which are positions only when
+    // every spin counts.
+    if (options.gaps && options.rule == ZeroRule::Breaks && law.settled()) {
+        report.gaps = gapHistogram(law, report.scan.starts, stretch.startable);
+    }
+    if (!options.list) {
+        report.scan.starts = {};
+    }
 }
 
 std::optional<std::string> readWhole(const std::string& path, std::string& error) {
@@ -56,7 +73,7 @@ SourceReport analyseSimulation(const Options& options) {
             : std::min(static_cast<int>(std::thread::hardware_concurrency()), maxThreads);
     report.threads = simulationThreads(*options.spins, threads);
     report.scan = simulate(options.figure, *options.spins, *report.seed, report.threads,
-                           options.rule, options.list);
+                           options.rule, options.list || options.gaps);
     addStatistics(report, options);
     return report;
 }
@@ -84,7 +101,7 @@ FileOutcome analyseFile(const std::string& path, const Options& options) {
     }
     report.scan =
         scanSpinSource(options.figure, source, static_cast<std::int64_t>(permanence.spins.size()),
-                       options.rule, options.list);
+                       options.rule, options.list || options.gaps);
     addStatistics(report, options);
     outcome.report = std::move(report);
     return outcome;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "analyse/options.h"
+#include "core/absence_law.h"
 #include "core/first_occurrence.h"
+#include "core/gap_distribution.h"
 #include "core/occurrence_scan.h"
 #include "core/statistics.h"
 
@@ -23,6 +25,13 @@ struct SourceReport {
     ScanResult scan;
     CountMoments moments;
     FirstOccurrence first;
+    // The longest stretch of counted spins without a start, and what chance
+    // says of it; none where the law could not be worked out exactly.
+    Absence longest;
+    std::optional<double> expectedLongest;
+    std::optional<AbsenceChance> longestChance;
+    // With --abstaende, when a zero breaks the figure.
+    std::optional<GapHistogram> gaps;
 };
 
 SourceReport analyseSimulation(const Options& options);

@@ -56,6 +56,24 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
+// The longest stretch without a start: where it begins counts positions
+// from 1, which are spin numbers when every spin counts.
+void addAbsence(std::vector<Field>& fields, const SourceReport& report,
+                const std::string& spinsUnit) {
+    Field longest = whole("laengster_ausbleiber", "Längster Ausbleiber", report.longest.length);
+    longest.text += spinsUnit;
+    fields.push_back(longest);
+    fields.push_back(
+        whole("ausbleiber_ab", "Längster Ausbleiber ab Wurf", report.longest.firstPosition + 1));
+    fields.push_back(decimal("erwarteter_laengster_ausbleiber", "Ausbleiber erwartet",
+                             report.expectedLongest.value_or(none), 3, spinsUnit));
+    const auto& chanceOf = report.longestChance;
+    fields.push_back(chance("p_ausbleiber_mindestens", "P(so langer Ausbleiber)",
+                            chanceOf ? std::optional(chanceOf->probability) : std::nullopt));
+    fields.push_back(chance("p_ausbleiber_fehler", "Fehlerschranke dieser P",
+                            chanceOf ? std::optional(chanceOf->errorBound) : std::nullopt));
+}
+
 } // namespace
 
 std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) {
@@ -92,6 +110,7 @@ std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) 
                              report.first.expectedWait.value_or(none), 3, spinsUnit));
     fields.push_back(
         chance("p_mindestens_eins", "P(mindestens ein Vorkommen)", report.first.chanceWithin));
+    addAbsence(fields, report, spinsUnit);
     return fields;
 }
 

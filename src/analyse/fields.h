@@ -31,4 +31,8 @@ std::vector<Field> fieldsOf(const SourceReport& report, const Options& options);
 inline constexpr const char* startsKey = "startwuerfe";
 inline constexpr const char* startsLabel = "Startwürfe";
 
+// Header of the distances between starts that --abstaende adds.
+inline constexpr const char* gapsKey = "abstaende";
+inline constexpr const char* gapsLabel = "Abstände";
+
 } // namespace sorvik1::analyse

@@ -38,6 +38,9 @@ Weitere Optionen:
                         gezählt und gerechnet wird mit den übrigen Würfen.
   --liste               gibt auch jeden Startwurf aus: die Nummer des Wurfs,
                         mit dem ein Vorkommen beginnt (Nullen mitgezählt).
+  --abstaende           gibt auch die Abstände zwischen aufeinanderfolgenden
+                        Vorkommen aus, je Abstand gezählt und erwartet (nur
+                        wenn die Null bricht).
   --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
                         Dezimalpunkt; was sich nicht berechnen lässt, steht als
                         "–" (text), leeres Feld (csv) oder null (json).
@@ -54,6 +57,10 @@ Ausgabe je Quelle:
   mindestens einmal vorkommt. Dabei ist N die Zahl der gezählten Würfe (ohne
   die Nullen, wenn sie übersprungen werden), L die Länge der Figur, m die Zahl
   ihrer besetzten Positionen und p = 18/37 (mit --null ueberspringen 1/2).
+  Dazu der längste Ausbleiber: die längste Strecke gezählter Würfe ohne
+  Beginn eines Vorkommens (auch vor dem ersten und nach dem letzten), wo er
+  beginnt, seine erwartete Länge und die Wahrscheinlichkeit eines mindestens
+  so langen, mit einer Fehlerschranke dieser Näherung.
 
 Beispiele:
   sorvik1-analyse --figur rr.s --spins 100000000 --seed 7

@@ -54,7 +54,7 @@ class Parser {
         if (equals != std::string_view::npos) {
             inlineValue = argument.substr(equals + 1);
         }
-        if (name == "--help" || name == "--version" || name == "--liste") {
+        if (name == "--help" || name == "--version" || name == "--liste" || name == "--abstaende") {
             if (inlineValue) {
                 fail(std::string(name) + " nimmt keinen Wert.");
             }
@@ -62,8 +62,10 @@ class Parser {
                 options_.help = true;
             } else if (name == "--version") {
                 options_.version = true;
-            } else {
+            } else if (name == "--liste") {
                 options_.list = true;
+            } else {
+                options_.gaps = true;
             }
             return;
         }

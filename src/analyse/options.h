@@ -27,6 +27,7 @@ struct Options {
     std::vector<std::string> files;
     ZeroRule rule = ZeroRule::Breaks;
     bool list = false;
+    bool gaps = false; // the histogram of distances between starts
     OutputFormat format = OutputFormat::Text;
 };
 

@@ -17,6 +17,24 @@ std::string cell(const std::string& text) {
     return quoted + "\"";
 }
 
+// After the sources, a second table: one row per source and distance; the
+// last distance of a source stands for it and every longer one.
+void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
+    out << "\r\nquelle,abstand,ab_hier_alle,beobachtet,erwartet\r\n";
+    for (const auto& report : reports) {
+        if (!report.gaps) {
+            continue;
+        }
+        const auto& gaps = *report.gaps;
+        for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
+            const bool last = i + 1 == gaps.observed.size();
+            out << cell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
+                << gaps.observed[i] << ','
+                << plainValue(gaps.expected[i] == 0.0 ? 0.0 : gaps.expected[i]) << "\r\n";
+        }
+    }
+}
+
 } // namespace
 
 void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const Options& options) {
@@ -38,6 +56,9 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
             }
         }
         out << "\r\n";
+    }
+    if (options.gaps) {
+        writeGapRows(out, reports);
     }
 }
 

@@ -1,61 +1,82 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
-#include "analyse/value_text.h"
 
 #include "core/text_encoding.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
 
 namespace sorvik1::analyse {
 
 namespace {
 
-std::string quoted(const std::string& raw) {
-    // File names are bytes; fileTextToUtf8 keeps UTF-8 and reads anything
-    // else as Windows-1252, so the output is always valid UTF-8.
-    const std::string text = fileTextToUtf8(raw);
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
+using Json = nlohmann::ordered_json;
+
+// File names are bytes; fileTextToUtf8 keeps UTF-8 and reads anything else
+// as Windows-1252, so the writer always gets valid UTF-8, and escapes the
+// control characters itself.
+Json text(const std::string& raw) {
+    return Json(fileTextToUtf8(raw));
 }
 
-std::string literal(const Field::Value& value) {
-    if (std::holds_alternative<std::monostate>(value)) {
-        return "null";
+// The writer would keep the sign of a negative zero ("-0.0").
+Json number(double value) {
+    return Json(value == 0.0 ? 0.0 : value);
+}
+
+Json valueOf(const Field::Value& value) {
+    if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        return Json(*whole);
     }
-    if (const auto* text = std::get_if<std::string>(&value)) {
-        return quoted(*text);
+    if (const auto* real = std::get_if<double>(&value)) {
+        return number(*real);
     }
-    return plainValue(value);
+    if (const auto* words = std::get_if<std::string>(&value)) {
+        return text(*words);
+    }
+    return Json(nullptr);
+}
+
+std::string member(const std::string& key, const Json& value) {
+    return text(key).dump() + ": " + value.dump();
 }
 
 } // namespace
 
+// Each source's members are written as they come, so that a list of
+// millions of starts goes out number by number instead of being built first.
 void writeJson(std::ostream& out, const std::vector<SourceReport>& reports,
                const Options& options) {
     out << "{\n  \"quellen\": [";
     for (std::size_t row = 0; row < reports.size(); ++row) {
+        const SourceReport& report = reports[row];
         out << (row == 0 ? "\n" : ",\n") << "    {";
-        const auto fields = fieldsOf(reports[row], options);
+        const auto fields = fieldsOf(report, options);
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            out << (i == 0 ? "\n" : ",\n") << "      " << quoted(fields[i].key) << ": "
-                << literal(fields[i].value);
+            out << (i == 0 ? "\n" : ",\n") << "      "
+                << member(fields[i].key, valueOf(fields[i].value));
+        }
+        if (options.gaps) {
+            out << ",\n      " << text(gapsKey).dump() << ": ";
+            if (!report.gaps) {
+                out << "null";
+            } else {
+                out << "[";
+                const auto& gaps = *report.gaps;
+                for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
+                    Json bucket;
+                    bucket["abstand"] = static_cast<std::int64_t>(i) + 1;
+                    bucket["ab_hier_alle"] = i + 1 == gaps.observed.size();
+                    bucket["beobachtet"] = gaps.observed[i];
+                    bucket["erwartet"] = number(gaps.expected[i]);
+                    out << (i == 0 ? "\n        " : ",\n        ") << bucket.dump();
+                }
+                out << "\n      ]";
+            }
         }
         if (options.list) {
-            out << ",\n      " << quoted(startsKey) << ": [";
-            for (std::size_t i = 0; i < reports[row].scan.starts.size(); ++i) {
-                out << (i == 0 ? "" : ", ") << reports[row].scan.starts[i];
+            out << ",\n      " << text(startsKey).dump() << ": [";
+            for (std::size_t i = 0; i < report.scan.starts.size(); ++i) {
+                out << (i == 0 ? "" : ", ") << report.scan.starts[i];
             }
             out << "]";
         }

@@ -4,6 +4,7 @@
 #include "core/utf8.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace sorvik1::analyse {
 
@@ -13,6 +14,22 @@ constexpr std::size_t startsPerLine = 10;
 
 void writeLabel(std::ostream& out, const std::string& label, std::size_t width) {
     out << label << std::string(width - utf8Length(label), ' ');
+}
+
+void writeGaps(std::ostream& out, const SourceReport& report, std::size_t width) {
+    if (!report.gaps) {
+        writeLabel(out, gapsLabel, width);
+        out << "–\n";
+        return;
+    }
+    out << gapsLabel << " (beobachtet / erwartet)\n";
+    const auto& gaps = *report.gaps;
+    for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.2f", gaps.expected[i]);
+        out << "  " << (i + 1 == gaps.observed.size() ? "≥ " : "") << i + 1 << ": "
+            << gaps.observed[i] << " / " << expected << '\n';
+    }
 }
 
 } // namespace
@@ -34,6 +51,9 @@ void writeText(std::ostream& out, const std::vector<SourceReport>& reports,
                 writeLabel(out, field.label, width);
                 out << field.text << '\n';
             }
+        }
+        if (options.gaps) {
+            writeGaps(out, report, width);
         }
         if (!options.list) {
             continue;

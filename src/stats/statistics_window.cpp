@@ -3,6 +3,8 @@
 #include "app/form1.h"
 #include "core/figure_text.h"
 #include "core/run_statistics.h"
+#include "stats/chart_input.h"
+#include "stats/chart_panel.h"
 #include "stats/german_numbers.h"
 #include "stats/placement.h"
 #include "stats/statistics_view.h"
@@ -26,12 +28,13 @@ QString exactOr(const std::optional<double>& value, QString (*text)(double)) {
 
 StatisticsWindow::StatisticsWindow(Form1& trainer)
     : QDialog(&trainer, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      trainer_(trainer), view_(new StatisticsView(this)) {
+      trainer_(trainer), view_(new StatisticsView(this)), charts_(new ChartPanel(this)) {
     setObjectName(QStringLiteral("statistik"));
     setWindowTitle(QStringLiteral("Statistik – Sorvik1"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(view_);
+    layout->addWidget(charts_);
     timer_.setInterval(refreshMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::refresh);
     connect(&job_, &FirstOccurrenceJob::ready, this, &StatisticsWindow::showFirstOccurrence);
@@ -64,8 +67,10 @@ void StatisticsWindow::refresh() {
     }
     shown_ = snapshot;
     view_->showFigure(!snapshot.figure.empty());
+    charts_->setVisible(!snapshot.figure.empty());
     if (!snapshot.figure.empty()) {
         showCount(snapshot);
+        charts_->follow(chartInputOf(trainer_));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class ChartPanel;
 class Form1;
 class StatisticsView;
 
@@ -38,6 +39,7 @@ class StatisticsWindow : public QDialog {
 
     Form1& trainer_;
     StatisticsView* view_;
+    ChartPanel* charts_;
     FirstOccurrenceJob job_;
     QTimer timer_;
     std::optional<RunSnapshot> shown_;

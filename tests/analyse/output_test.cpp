@@ -39,9 +39,11 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
               "quelle,kopf,figur,null,wuerfe,gezaehlte_wuerfe,vorkommen,erwartet,"
               "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
-              "erwartete_wartezeit,p_mindestens_eins,startwuerfe");
+              "erwartete_wartezeit,p_mindestens_eins,laengster_ausbleiber,ausbleiber_ab,"
+              "erwarteter_laengster_ausbleiber,p_ausbleiber_mindestens,p_ausbleiber_fehler,"
+              "startwuerfe");
     EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
-                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,3\r\n"),
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,3\r\n"),
               std::string::npos)
         << csv;
 }
@@ -77,3 +79,30 @@ TEST(Output, TextAlignsValuesAndShowsMissingOnesAsADash) {
 }
 
 } // namespace
+
+// The distances go out one row or object per distance, the last one for it
+// and every longer one; a negative zero from the subtraction that yields the
+// last bucket is written as zero.
+TEST(Output, GapsAreOneRowOrObjectPerDistance) {
+    auto options = optionsFor(false);
+    options.gaps = true;
+    auto report = fileReport("t.txt");
+    report.gaps = sorvik1::GapHistogram{3, {4, 0, 2}, {3.5, 0.25, -0.0}};
+    std::ostringstream json;
+    writeJson(json, {report}, options);
+    EXPECT_NE(json.str().find("\"abstaende\": [\n"
+                              "        {\"abstand\":1,\"ab_hier_alle\":false,\"beobachtet\":4,"
+                              "\"erwartet\":3.5},\n"),
+              std::string::npos)
+        << json.str();
+    EXPECT_NE(json.str().find("{\"abstand\":3,\"ab_hier_alle\":true,\"beobachtet\":2,"
+                              "\"erwartet\":0.0}\n      ]"),
+              std::string::npos)
+        << json.str();
+    std::ostringstream csv;
+    writeCsv(csv, {report}, options);
+    EXPECT_NE(csv.str().find("\r\n\r\nquelle,abstand,ab_hier_alle,beobachtet,erwartet\r\n"
+                             "t.txt,1,nein,4,3.5\r\nt.txt,2,nein,0,0.25\r\nt.txt,3,ja,2,0\r\n"),
+              std::string::npos)
+        << csv.str();
+}

@@ -1,0 +1,152 @@
+#include "stats/chart_job.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// The copied numbers as the scan reads them, 64 at a time.
+class CopiedSpins {
+  public:
+    explicit CopiedSpins(const ChartInput& input)
+        : numbers_(input.numbers), colours_(input.colours),
+          last_(static_cast<std::int64_t>(input.numbers.size()) - 1) {}
+
+    sorvik1::SpinWord nextWord(int most) {
+        sorvik1::SpinWord word;
+        for (; word.count < most && next_ <= last_; ++word.count, ++next_) {
+            const int number = numbers_[static_cast<std::size_t>(next_)];
+            // Anything that is no roulette number reads as the zero.
+            const sorvik1::Farbcode colour =
+                number >= 0 && number <= 36 ? colours_[static_cast<std::size_t>(number)] : 0;
+            word.red |= static_cast<std::uint64_t>(colour == sorvik1::red) << word.count;
+            word.black |= static_cast<std::uint64_t>(colour == sorvik1::black) << word.count;
+        }
+        return word;
+    }
+    bool exhausted() const { return next_ > last_; }
+
+  private:
+    const std::vector<std::int16_t>& numbers_;
+    const sorvik1::ColourTable& colours_;
+    std::int64_t last_;
+    std::int64_t next_ = 1;
+};
+
+ChartObserved observe(const ChartInput& input) {
+    ChartObserved observed;
+    observed.figure = input.figure;
+    if (input.figure.empty()) {
+        return observed;
+    }
+    observed.stretch = sorvik1::shownStretch(input.figure.span(), input.shown, input.runSpins);
+    CopiedSpins spins(input);
+    auto scan = sorvik1::OccurrenceScan<CopiedSpins>(input.figure, sorvik1::ZeroRule::Breaks, true)
+                    .run(spins, observed.stretch.positions, 1);
+    observed.longest = scan.longestAbsence();
+    observed.course = sorvik1::courseOf(input.figure, scan.starts, input.shown, input.runSpins);
+    observed.starts = std::make_shared<const std::vector<std::int64_t>>(std::move(scan.starts));
+    return observed;
+}
+
+ChartExpected expect(const ChartObserved& observed, std::shared_ptr<const sorvik1::StartLaw> law,
+                     std::stop_token stop) {
+    ChartExpected expected;
+    if (observed.figure.empty()) {
+        return expected;
+    }
+    if (!law) {
+        law = std::make_shared<const sorvik1::StartLaw>(
+            sorvik1::StartLaw::of(observed.figure, sorvik1::ZeroRule::Breaks, stop));
+    }
+    expected.figure = observed.figure;
+    expected.law = law;
+    expected.stopped = stop.stop_requested();
+    expected.settled = law->settled();
+    expected.gaps = sorvik1::gapHistogram(*law, *observed.starts, observed.stretch.startable);
+    expected.expectedLongest = sorvik1::expectedLongest(*law, observed.stretch);
+    expected.longestChance =
+        sorvik1::longestAtLeast(*law, observed.stretch, observed.longest.length);
+    expected.distribution =
+        sorvik1::absenceDistribution(*law, observed.stretch, observed.longest.length);
+    return expected;
+}
+
+} // namespace
+
+ChartJob::ChartJob(QObject* parent) : QObject(parent) {
+    connect(&observedWatcher_, &QFutureWatcher<ChartObserved>::finished, this,
+            &ChartJob::observedFinished);
+    connect(&expectedWatcher_, &QFutureWatcher<ChartExpected>::finished, this,
+            &ChartJob::expectedFinished);
+}
+
+// A law still being worked out for an earlier figure is of no use now.
+ChartJob::~ChartJob() {
+    stop_.request_stop();
+}
+
+void ChartJob::request(ChartInput input) {
+    waiting_ = std::make_shared<ChartInput>(std::move(input));
+    ++wanted_;
+    if (running_ == 0) {
+        startObserved();
+    }
+}
+
+const ChartObserved* ChartJob::observed() const {
+    return observedFor_ == wanted_ && wanted_ != 0 ? &observed_ : nullptr;
+}
+
+const ChartExpected* ChartJob::expected() const {
+    return expectedFor_ == wanted_ && wanted_ != 0 ? &expected_ : nullptr;
+}
+
+// The task owns its copy of the input, so it may outlive this job.
+void ChartJob::startObserved() {
+    std::shared_ptr<const ChartInput> input = std::move(waiting_);
+    running_ = wanted_;
+    observedWatcher_.setFuture(QtConcurrent::run([input] { return observe(*input); }));
+}
+
+void ChartJob::observedFinished() {
+    const std::uint64_t done = running_;
+    running_ = 0;
+    if (done == wanted_) {
+        if (!(observed_.figure == observedWatcher_.result().figure)) {
+            stop_.request_stop();
+            stop_ = {};
+        }
+        observed_ = observedWatcher_.result();
+        observedFor_ = done;
+        emit observedReady();
+        if (expectedRunningFor_ == 0) {
+            startExpected();
+        }
+    } else {
+        startObserved();
+    }
+}
+
+void ChartJob::startExpected() {
+    expectedRunningFor_ = observedFor_;
+    std::shared_ptr<const sorvik1::StartLaw> law;
+    if (expected_.law && !expected_.stopped && expected_.figure == observed_.figure) {
+        law = expected_.law;
+    }
+    expectedWatcher_.setFuture(
+        QtConcurrent::run([observed = observed_, law, stop = stop_.get_token()] {
+            return expect(observed, law, stop);
+        }));
+}
+
+void ChartJob::expectedFinished() {
+    const std::uint64_t done = expectedRunningFor_;
+    expectedRunningFor_ = 0;
+    expected_ = expectedWatcher_.result();
+    expectedFor_ = done;
+    if (done == wanted_) {
+        emit expectedReady();
+    } else if (observedFor_ == wanted_) {
+        startExpected();
+    }
+}

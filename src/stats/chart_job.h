@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/absence_law.h"
+#include "core/course.h"
+#include "core/gap_distribution.h"
+#include "core/occurrence_scan.h"
+#include "core/start_law.h"
+#include "stats/chart_input.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <memory>
+#include <stop_token>
+#include <vector>
+
+// What the run shows, ready to be drawn: quick to work out even for ten
+// million spins.
+struct ChartObserved {
+    sorvik1::Figure figure;
+    sorvik1::Stretch stretch;
+    sorvik1::Course course;
+    sorvik1::Absence longest;
+    std::shared_ptr<const std::vector<std::int64_t>> starts; // spin numbers, ascending
+};
+
+// What chance predicts for the same spins; for a figure with many free
+// positions this can take seconds.
+struct ChartExpected {
+    sorvik1::Figure figure;
+    bool settled = false;
+    bool stopped = false; // the figure changed while its law was worked out
+    sorvik1::GapHistogram gaps;
+    double expectedLongest = 0;
+    sorvik1::AbsenceChance longestChance;
+    std::vector<sorvik1::AbsencePoint> distribution;
+    std::shared_ptr<const sorvik1::StartLaw> law;
+};
+
+// Works out both away from the window's thread, on the copies it is given.
+// Only the latest request matters: one that arrives while work is running
+// waits for it and replaces any other waiting request.
+class ChartJob : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit ChartJob(QObject* parent = nullptr);
+    ~ChartJob() override;
+
+    void request(ChartInput input);
+
+    // For the latest request, or none yet.
+    const ChartObserved* observed() const;
+    const ChartExpected* expected() const;
+
+  signals:
+    void observedReady();
+    void expectedReady();
+
+  private:
+    void startObserved();
+    void observedFinished();
+    void startExpected();
+    void expectedFinished();
+
+    std::uint64_t wanted_ = 0; // numbers the requests
+    std::shared_ptr<ChartInput> waiting_;
+    std::uint64_t running_ = 0;
+    std::uint64_t observedFor_ = 0;
+    ChartObserved observed_;
+    std::uint64_t expectedRunningFor_ = 0;
+    std::uint64_t expectedFor_ = 0;
+    ChartExpected expected_;
+    std::stop_source stop_;
+    QFutureWatcher<ChartObserved> observedWatcher_;
+    QFutureWatcher<ChartExpected> expectedWatcher_;
+};

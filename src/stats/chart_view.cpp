@@ -1,0 +1,94 @@
+#include "stats/chart_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+
+namespace {
+
+class SystemImageFileDialog : public ImageFileDialog {
+  public:
+    QString askSavePath(QWidget* parent, const QString& suggested) override {
+        const QString png = QStringLiteral("PNG-Bild (*.png)");
+        const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
+        QString filter = png;
+        QString path =
+            QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), suggested,
+                                         png + QStringLiteral(";;") + svg, &filter);
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+            path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+        }
+        return path;
+    }
+    void reportFailure(QWidget* parent, const QString& text) override {
+        QMessageBox::warning(parent, QStringLiteral("Bild speichern"), text);
+    }
+};
+
+} // namespace
+
+std::shared_ptr<ImageFileDialog> systemImageFileDialog() {
+    return std::make_shared<SystemImageFileDialog>();
+}
+
+ChartView::ChartView(QChart* chart, const QString& fileStem,
+                     std::shared_ptr<ImageFileDialog>* dialog, QWidget* parent)
+    : QChartView(chart, parent), fileStem_(fileStem), dialog_(dialog) {
+    setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool ChartView::saveImage(const QString& path) {
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size());
+        svg.setViewBox(rect());
+        svg.setTitle(accessibleName());
+        svg.setDescription(accessibleDescription());
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            return false;
+        }
+        render(&painter);
+        return painter.end();
+    }
+    return grab().save(path, "PNG");
+}
+
+void ChartView::copyImage() {
+    QApplication::clipboard()->setPixmap(grab());
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Bild &speichern …"), this, &ChartView::askAndSave);
+    menu.addAction(QStringLiteral("Bild &kopieren"), this, &ChartView::copyImage);
+    menu.exec(event->globalPos());
+}
+
+void ChartView::askAndSave() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(documents).filePath(fileStem_ + QStringLiteral(".png"));
+    QString path = (*dialog_)->askSavePath(this, suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".png");
+    }
+    if (!saveImage(path)) {
+        (*dialog_)->reportFailure(
+            this, QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.")
+                      .arg(QDir::toNativeSeparators(path)));
+    }
+}

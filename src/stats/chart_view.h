@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QChartView>
+#include <QString>
+
+#include <memory>
+
+// Asks where a chart's picture goes and says when it could not be written,
+// behind a seam so that tests answer instead of a modal dialog.
+class ImageFileDialog {
+  public:
+    virtual ~ImageFileDialog() = default;
+    // The chosen path, or empty when cancelled; `suggested` is a full path.
+    virtual QString askSavePath(QWidget* parent, const QString& suggested) = 0;
+    virtual void reportFailure(QWidget* parent, const QString& text) = 0;
+};
+
+// The standard file dialog and a warning box.
+std::shared_ptr<ImageFileDialog> systemImageFileDialog();
+
+// A chart with a context menu that saves it as PNG or SVG or copies it.
+class ChartView : public QChartView {
+    Q_OBJECT
+
+  public:
+    // `fileStem` names the suggested file, e.g. "verlauf".
+    ChartView(QChart* chart, const QString& fileStem, std::shared_ptr<ImageFileDialog>* dialog,
+              QWidget* parent = nullptr);
+
+    // PNG, or SVG when the path ends so; false when it could not be written.
+    bool saveImage(const QString& path);
+    void copyImage();
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void askAndSave();
+
+    QString fileStem_;
+    std::shared_ptr<ImageFileDialog>* dialog_;
+};
