@@ -1,7 +1,7 @@
 #include "case_name.h"
 #include "import_fixture.h"
 
-#include "import/whole_file.h"
+#include "core/permanence_intake.h"
 #include "ui/caption_label.h"
 #include "ui/text_box.h"
 
@@ -199,7 +199,7 @@ TEST_F(Loader, TooManySpinsAreRefused) {
 TEST_F(Loader, FileFarLargerThanAnyRunIsRefusedUnread) {
     const QString path = write(QStringLiteral("p.txt"), header);
     QFile sparse(path);
-    ASSERT_TRUE(sparse.resize(maxPermanenceFileBytes + 1));
+    ASSERT_TRUE(sparse.resize(qint64(sorvik1::maxPermanenceFileBytes) + 1));
     choose(dir.path(), QStringLiteral("p.txt"));
     expectRefused([this] { form.okexternok->click(); }, path, QStringLiteral("größer als 1 GB"));
 }
