@@ -28,24 +28,28 @@ void checkDecoding(std::string_view bytes) {
     require(sorvik1::fileTextToUtf8(utf8) == utf8);
 }
 
-// One scratch file for the whole run, rewritten for every input.
-const std::string& scratchPath() {
-    static const std::string path = [] {
-        std::string name = "/tmp/sorvik1-permanence-fuzz-XXXXXX";
-        const int descriptor = ::mkstemp(name.data());
+// One scratch file for the whole run, rewritten for every input and removed
+// at exit. A plain array outlives every exit handler.
+char scratchPath[] = "/tmp/sorvik1-permanence-fuzz-XXXXXX";
+
+void makeScratchFile() {
+    static const bool made = [] {
+        const int descriptor = ::mkstemp(scratchPath);
         require(descriptor >= 0);
         ::close(descriptor);
-        return name;
+        std::atexit([] { std::remove(scratchPath); });
+        return true;
     }();
-    return path;
+    require(made);
 }
 
 void checkIntake(std::string_view bytes, const sorvik1::Permanence& parsed) {
-    std::FILE* file = std::fopen(scratchPath().c_str(), "wb");
+    makeScratchFile();
+    std::FILE* file = std::fopen(scratchPath, "wb");
     require(file != nullptr);
     require(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
     require(std::fclose(file) == 0);
-    const sorvik1::PermanenceIntake intake = sorvik1::intakePermanence(scratchPath());
+    const sorvik1::PermanenceIntake intake = sorvik1::intakePermanence(scratchPath);
     require(intake.failure.refusal == sorvik1::IntakeRefusal::None);
     require(intake.permanence.status == parsed.status);
     require(intake.permanence.header == parsed.header);
