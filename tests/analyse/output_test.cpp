@@ -80,7 +80,8 @@ TEST(Output, TextAlignsValuesAndShowsMissingOnesAsADash) {
 // header; machine formats keep their own quoting.
 TEST(Output, TextShowsControlCharactersEscaped) {
     SourceReport report = fileReport("t\x1b]0;x\x07.txt");
-    report.header[1] = "Tisch\x1b[2J\xc2\x9b" "1";
+    report.header[1] = "Tisch\x1b[2J\xc2\x9b"
+                       "1";
     std::ostringstream out;
     writeText(out, {report}, optionsFor(false));
     const std::string text = out.str();
