@@ -1,14 +1,18 @@
 // Arbitrary bytes as a permanence file: the parser must neither crash nor
 // read outside the bytes, and what it hands on must hold what the run and the
-// window rely on.
+// window rely on. The bytes also go through a real file and the intake both
+// front ends read with, which must hand the parser exactly those bytes.
 #include "core/permanence.h"
+#include "core/permanence_intake.h"
 #include "core/roulette_number.h"
 #include "core/text_encoding.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +26,34 @@ void require(bool condition) {
 void checkDecoding(std::string_view bytes) {
     const std::string utf8 = sorvik1::fileTextToUtf8(bytes);
     require(sorvik1::fileTextToUtf8(utf8) == utf8);
+}
+
+// One scratch file for the whole run, rewritten for every input and removed
+// at exit. A plain array outlives every exit handler.
+char scratchPath[] = "/tmp/sorvik1-permanence-fuzz-XXXXXX";
+
+void makeScratchFile() {
+    static const bool made = [] {
+        const int descriptor = ::mkstemp(scratchPath);
+        require(descriptor >= 0);
+        ::close(descriptor);
+        std::atexit([] { std::remove(scratchPath); });
+        return true;
+    }();
+    require(made);
+}
+
+void checkIntake(std::string_view bytes, const sorvik1::Permanence& parsed) {
+    makeScratchFile();
+    std::FILE* file = std::fopen(scratchPath, "wb");
+    require(file != nullptr);
+    require(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    require(std::fclose(file) == 0);
+    const sorvik1::PermanenceIntake intake = sorvik1::intakePermanence(scratchPath);
+    require(intake.failure.refusal == sorvik1::IntakeRefusal::None);
+    require(intake.permanence.status == parsed.status);
+    require(intake.permanence.header == parsed.header);
+    require(intake.permanence.spins == parsed.spins);
 }
 
 } // namespace
@@ -45,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkDecoding(item);
     }
     checkDecoding(bytes);
+    checkIntake(bytes, p);
     return 0;
 }

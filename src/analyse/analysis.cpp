@@ -1,7 +1,7 @@
 #include "analyse/analysis.h"
 
 #include "core/limits.h"
-#include "core/permanence.h"
+#include "core/permanence_intake.h"
 #include "core/permanence_refusal.h"
 #include "core/random.h"
 #include "core/simulation.h"
@@ -9,11 +9,6 @@
 #include "core/text_encoding.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace sorvik1::analyse {
@@ -42,25 +37,6 @@ void addStatistics(SourceReport& report, const Options& options) {
     }
 }
 
-std::optional<std::string> readWhole(const std::string& path, std::string& error) {
-    std::error_code code;
-    if (std::filesystem::is_directory(path, code)) {
-        error = "Das ist ein Verzeichnis, keine Datei.";
-        return std::nullopt;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = std::string("Die Datei lässt sich nicht öffnen: ") + std::strerror(errno) + ".";
-        return std::nullopt;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        error = "Die Datei lässt sich nicht ganz lesen.";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 } // namespace
 
 SourceReport analyseSimulation(const Options& options) {
@@ -80,12 +56,11 @@ SourceReport analyseSimulation(const Options& options) {
 
 FileOutcome analyseFile(const std::string& path, const Options& options) {
     FileOutcome outcome;
-    const auto bytes = readWhole(path, outcome.error);
-    if (!bytes) {
-        return outcome;
-    }
-    const Permanence permanence = parsePermanence(*bytes);
-    outcome.error = permanenceRefusal(permanence);
+    const PermanenceIntake intake = intakePermanence(path);
+    const Permanence& permanence = intake.permanence;
+    outcome.error = intake.failure.refusal != IntakeRefusal::None
+                        ? intakeRefusalText(intake.failure)
+                        : permanenceRefusal(permanence);
     if (!outcome.error.empty()) {
         return outcome;
     }

@@ -41,7 +41,8 @@ struct FileOutcome {
     std::string error; // why the file could not be used, in German
 };
 
-// Reads a permanence file whole and parses it with the trainer's rules.
+// Reads a permanence file through the intake the window uses and parses it
+// with the trainer's rules.
 FileOutcome analyseFile(const std::string& path, const Options& options);
 
 } // namespace sorvik1::analyse

@@ -2,6 +2,7 @@
 
 #include "core/figure_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -13,10 +14,13 @@ namespace {
 
 constexpr const char* missing = "–";
 
+// A value that rounds to zero is "0.00", never "-0.00".
 std::string fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    const std::string text = buffer;
+    const bool zero = text.find_first_not_of("-0.") == std::string::npos;
+    return zero && text.starts_with('-') ? text.substr(1) : text;
 }
 
 Field whole(const char* key, const char* label, std::int64_t value) {
@@ -39,9 +43,12 @@ Field chance(const char* key, const char* label, std::optional<double> value) {
     if (!value) {
         return {key, label, missing, std::monostate{}};
     }
+    // Rounding may leave a probability a hair outside [0, 1] or at -0; it is
+    // shown and written as the probability it stands for.
+    const double probability = std::clamp(*value, 0.0, 1.0) + 0.0;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.6g", *value);
-    return {key, label, buffer, *value};
+    std::snprintf(buffer, sizeof buffer, "%.6g", probability);
+    return {key, label, buffer, probability};
 }
 
 Field words(const char* key, const char* label, std::string value) {

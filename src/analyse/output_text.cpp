@@ -1,5 +1,6 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
+#include "analyse/terminal_text.h"
 
 #include "core/utf8.h"
 
@@ -49,7 +50,7 @@ void writeText(std::ostream& out, const std::vector<SourceReport>& reports,
         for (const auto& field : fields) {
             if (field.shownAsText) {
                 writeLabel(out, field.label, width);
-                out << field.text << '\n';
+                out << terminalSafe(field.text) << '\n';
             }
         }
         if (options.gaps) {

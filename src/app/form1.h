@@ -59,6 +59,10 @@ class Form1 : public QWidget {
     void setClock(std::unique_ptr<sorvik1::Clock> clock);
     const sorvik1::Clock& clock() const { return *clock_; }
 
+    // Answers an action that ended in an exception: says so in a box and
+    // leaves the trainer usable (the application object calls this).
+    void actionFailed(bool outOfMemory);
+
     // ---- Controls, from the top of the stacking order to the bottom ----
     QTextEdit* infotext;
     QFrame* zudeck2;
@@ -185,6 +189,8 @@ class Form1 : public QWidget {
     StatisticsWindow* statistics_ = nullptr; // made on first use, as a child of this window
 
     Options options_;
+    // Set when an action failed before it changed anything; see ReservingPhase.
+    bool failedUnchanged_ = false;
     std::unique_ptr<MessageBox> messageBox_;
     QString programDirectory_;
     std::function<void()> quit_;

@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/form1.h"
 #include "output/info_file.h"
 #include "ui/app_icon.h"
@@ -61,7 +62,7 @@ Form1::Options parseOptions(const QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvik1"));
     QApplication::setApplicationVersion(QStringLiteral(SORVIK1_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -1,5 +1,7 @@
 #include "core/cell_store.h"
 
+#include "core/allocation_seam.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -49,6 +51,21 @@ void CellStore::setRows(int rows) {
     }
 }
 
+void CellStore::reserveRows(int rows, int textCol) {
+    const auto n = static_cast<std::size_t>(std::max(rows, 0));
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        Column& column = columns_[c];
+        if (!column.texts.empty() || static_cast<int>(c) == textCol) {
+            announceAllocation(n * sizeof(Slot));
+            column.texts.reserve(n);
+        }
+        if (!column.colours.empty()) {
+            announceAllocation(n);
+            column.colours.reserve(n);
+        }
+    }
+}
+
 void CellStore::setText(int row, int col, std::string_view utf8) {
     if (!contains(row, col)) {
         return;
@@ -58,6 +75,7 @@ void CellStore::setText(int row, int col, std::string_view utf8) {
         if (utf8.empty()) {
             return;
         }
+        announceAllocation(static_cast<std::size_t>(rows_) * sizeof(Slot));
         texts.resize(static_cast<std::size_t>(rows_));
     }
     Slot& slot = texts[static_cast<std::size_t>(row)];
@@ -120,6 +138,7 @@ void CellStore::setColour(int row, int col, std::uint32_t colour) {
         if (colour == 0) {
             return;
         }
+        announceAllocation(static_cast<std::size_t>(rows_));
         colours.resize(static_cast<std::size_t>(rows_));
     }
     colours[static_cast<std::size_t>(row)] = paletteIndex(colour);

@@ -23,6 +23,10 @@ class CellStore {
 
     // Keeps the cells of the rows that remain; new rows are empty.
     void setRows(int rows);
+    // Makes room for `rows` rows in every column in use and for the texts of
+    // column `textCol`, so that setRows(rows) and writing those texts cannot
+    // fail for lack of memory. Changes nothing the grid shows.
+    void reserveRows(int rows, int textCol);
 
     void setText(int row, int col, std::string_view utf8);
     std::string_view text(int row, int col) const;

@@ -1,5 +1,6 @@
 #include "core/permanence.h"
 
+#include "core/allocation_seam.h"
 #include "core/field_reader.h"
 #include "core/huge_pages.h"
 #include "core/leading_number.h"
@@ -97,7 +98,9 @@ Permanence parsePermanence(std::string_view bytes) {
     if (!readHeader(reader, result)) {
         return result;
     }
-    result.spins.reserve(expectedSpins(reader.remaining()));
+    const std::size_t room = expectedSpins(reader.remaining());
+    announceAllocation(room * sizeof(double));
+    result.spins.reserve(room);
     adviseHugePages(result.spins.data(), result.spins.capacity() * sizeof(double));
     Field field;
     while (reader.next(field)) {

@@ -35,8 +35,8 @@ struct Permanence {
 // "Spielbank", then one spin per item up to the end or up to an item that
 // begins with "="; items beginning with "-" are separators. A blank line in the
 // data is skipped, an empty item between two commas is a spin 0. A leading
-// UTF-8 byte order mark is ignored. Never throws and never reads outside
-// `bytes`, whatever they hold.
+// UTF-8 byte order mark is ignored. Throws nothing but std::bad_alloc and
+// never reads outside `bytes`, whatever they hold.
 Permanence parsePermanence(std::string_view bytes);
 
 } // namespace sorvik1

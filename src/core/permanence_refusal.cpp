@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace sorvik1 {
 
@@ -17,6 +18,14 @@ std::string shortest(double value) {
 
 } // namespace
 
+std::string germanWholeNumber(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, '.');
+    }
+    return digits;
+}
+
 std::string permanenceRefusal(const Permanence& permanence) {
     switch (permanence.status) {
     case PermanenceStatus::Ok:
@@ -28,11 +37,16 @@ std::string permanenceRefusal(const Permanence& permanence) {
     case PermanenceStatus::EndsInHeader:
         return "Die Datei endet schon in den vier Kopfzeilen.";
     case PermanenceStatus::NumberOutOfRange:
+        // Beyond the range of the number type the value has no digits to show.
+        if (!std::isfinite(permanence.errorValue)) {
+            return "Die Datei enthält eine zu große Zahl in Zeile " +
+                   std::to_string(permanence.errorLine) + ".";
+        }
         return "In Zeile " + std::to_string(permanence.errorLine) + " steht die Zahl " +
                shortest(permanence.errorValue) + "; eine Roulettezahl liegt zwischen 0 und 36.";
     case PermanenceStatus::TooManySpins:
-        return "Die Datei enthält mehr als " + std::to_string(maxSpins) +
-               " Zahlen; so viele Würfe fasst ein Lauf nicht.";
+        return "Die Datei enthält mehr als " + germanWholeNumber(maxSpins) +
+               " Würfe; so viele fasst ein Lauf nicht.";
     }
     return "Die Datei wurde nicht geladen.";
 }

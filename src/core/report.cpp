@@ -97,6 +97,19 @@ void printOccurrences(TextPage& page, const ReportInput& input) {
     }
 }
 
+// The instruction text on one line. The end mark of a run is one unit: it
+// moves whole to the next line rather than break between its words.
+void printInstruction(TextPage& page, std::string_view line) {
+    const std::size_t at = line.find(reportEndMark);
+    if (at == std::string_view::npos) {
+        page.text(line);
+        return;
+    }
+    page.text(line.substr(0, at));
+    page.item(reportEndMark);
+    page.text(line.substr(at + reportEndMark.size()));
+}
+
 } // namespace
 
 Report buildReport(const ReportInput& input, int columns) {
@@ -105,7 +118,7 @@ Report buildReport(const ReportInput& input, int columns) {
     printHeading(page, input);
     report.strings = flatten(input.instruction);
     page.tab(15);
-    page.text(report.strings.textzeile);
+    printInstruction(page, report.strings.textzeile);
     page.endLine();
     page.endLine();
     printCounts(page, input);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorvik1 {
@@ -33,6 +34,9 @@ struct Report {
     std::vector<PrintLine> lines;
     ReportStrings strings;
 };
+
+// The mark a finished run adds to the instruction text.
+inline constexpr std::string_view reportEndMark = "***  ENDE  ***";
 
 // The page is laid out for this many columns; wider lines continue below.
 inline constexpr int reportColumns = 90;

@@ -1,12 +1,11 @@
 #include "import/permanence_load.h"
 
-#include "core/limits.h"
-#include "import/whole_file.h"
+#include "core/permanence_intake.h"
+#include "core/permanence_refusal.h"
 
 #include <QDir>
-#include <QLocale>
+#include <QFile>
 
-#include <string_view>
 #include <utility>
 
 namespace {
@@ -17,20 +16,9 @@ QString joinPath(const QString& directory, const QString& fileName) {
                                           : directory + QChar('/') + fileName;
 }
 
-QString refusal(const QString& path, const QString& reason) {
+QString refusal(const QString& path, const std::string& reason) {
     return QStringLiteral("Die Datei „%1“ kann nicht geladen werden.\n\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-QString outOfRange(const sorvik1::Permanence& permanence) {
-    return QStringLiteral("In Zeile %1 steht die Zahl %2; erlaubt sind nur die Zahlen 0 bis 36.")
-        .arg(QString::number(permanence.errorLine),
-             QString::number(permanence.errorValue, 'g', 15));
-}
-
-QString tooManySpins() {
-    return QStringLiteral("Sie enthält mehr als %1 Würfe.")
-        .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(sorvik1::maxSpins)));
+        .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
 }
 
 } // namespace
@@ -43,26 +31,21 @@ PermanenceLoad loadPermanence(const QString& directory, const QString& fileName)
                     .arg(QDir::toNativeSeparators(directory))};
     }
     const QString path = joinPath(directory, fileName);
-    const WholeFile file = readWholeFile(path);
-    if (!file.failure.isEmpty()) {
-        return {{}, refusal(path, file.failure)};
+    sorvik1::PermanenceIntake intake =
+        sorvik1::intakePermanence(QFile::encodeName(path).toStdString());
+    if (intake.failure.refusal != sorvik1::IntakeRefusal::None) {
+        return {{}, refusal(path, sorvik1::intakeRefusalText(intake.failure))};
     }
-    sorvik1::Permanence permanence = sorvik1::parsePermanence(
-        std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
-    switch (permanence.status) {
+    switch (intake.permanence.status) {
     case sorvik1::PermanenceStatus::Ok:
-        return {std::move(permanence), {}};
+        return {std::move(intake.permanence), {}};
     case sorvik1::PermanenceStatus::Empty:
     case sorvik1::PermanenceStatus::NotACasinoFile:
         return {};
     case sorvik1::PermanenceStatus::EndsInHeader:
-        return {{},
-                refusal(path, QStringLiteral("Sie endet schon in den vier Kopfzeilen, "
-                                             "vor der ersten Zahl."))};
     case sorvik1::PermanenceStatus::NumberOutOfRange:
-        return {{}, refusal(path, outOfRange(permanence))};
     case sorvik1::PermanenceStatus::TooManySpins:
-        return {{}, refusal(path, tooManySpins())};
+        break;
     }
-    return {};
+    return {{}, refusal(path, sorvik1::permanenceRefusal(intake.permanence))};
 }

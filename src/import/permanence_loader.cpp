@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/reserving_phase.h"
+#include "core/allocation_seam.h"
 #include "core/limits.h"
 #include "core/text_encoding.h"
 #include "import/permanence_load.h"
@@ -13,6 +15,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,6 +26,7 @@ QString headerText(const std::string& item) {
 // Spin k of the file at index k; index 0 and the look-ahead margin of the
 // figure test after the last spin read as 0.
 std::vector<double> spinStore(const std::vector<double>& spins) {
+    sorvik1::announceAllocation((spins.size() + sorvik1::maxFigureSpan + 1) * sizeof(double));
     std::vector<double> store(spins.size() + sorvik1::maxFigureSpan + 1, 0.0);
     std::copy(spins.begin(), spins.end(), store.begin() + 1);
     return store;
@@ -32,8 +36,10 @@ std::vector<double> spinStore(const std::vector<double>& spins) {
 
 // The file is read and checked whole before anything changes, so a file that
 // is refused leaves the window as it was and the frame open for another choice.
-// `importanzahl` too keeps describing the permanence that is held.
+// `importanzahl` too keeps describing the permanence that is held. Too little
+// memory for the file or its store is such a refusal too.
 void Form1::okexternok_Click() {
+    ReservingPhase reserving(failedUnchanged_);
     const PermanenceLoad load = loadPermanence(Dir1->path(), File1->fileName());
     if (!load.refusal.isEmpty()) {
         MsgBox(load.refusal, msgstyle::critical, QStringLiteral(" Fehler"));
@@ -43,6 +49,9 @@ void Form1::okexternok_Click() {
         return;
     }
     const sorvik1::Permanence& permanence = *load.permanence;
+    std::vector<double> store = spinStore(permanence.spins);
+    reserving.commit();
+
     text->setCaption(headerText(permanence.header[0]) + QChar(13));
     text->setCaption(text->caption() + headerText(permanence.header[1]) + QChar(13));
     text->setCaption(text->caption() + headerText(permanence.header[2]));
@@ -50,7 +59,7 @@ void Form1::okexternok_Click() {
     anzahl = importanzahl;
     textanzahl->setText(QString::number(permanence.spins.size()));
     importiert = 1;
-    permanenz = spinStore(permanence.spins);
+    permanenz = std::move(store);
     Frame1->setVisible(false);
     okextern->setEnabled(false);
     okabbrechen->setEnabled(true);

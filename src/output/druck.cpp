@@ -24,7 +24,8 @@ void Form1::okdruck_Click() {
     input.instruction = utf8(text->caption());
     input.anzahl = anzahl;
     input.wurf = wurf;
-    // The marks come from the grid as drawn, whether activated or not.
+    // Before "OK" the report shows the figure as drawn on the grid. The grid
+    // is read either way, which leaves its cursor where printing always has.
     for (int p = 1; p <= 20; ++p) {
         tabelle1->setCol(1);
         tabelle1->setRow(p - 1);
@@ -36,6 +37,15 @@ void Form1::okdruck_Click() {
             if (tabelle1->cellBackColor() == sorvik1::cellBlack) {
                 mark = sorvik1::FigureMark::Black;
             }
+        }
+    }
+    // While a figure is active, its count belongs to it, not to marks drawn
+    // on the grid since: the report pairs the count with the figure searched.
+    if (figende > 0) {
+        for (std::size_t p = 1; p <= input.marks.size(); ++p) {
+            input.marks[p - 1] = figur[p] == sorvik1::red     ? sorvik1::FigureMark::Red
+                                 : figur[p] == sorvik1::black ? sorvik1::FigureMark::Black
+                                                              : sorvik1::FigureMark::None;
         }
     }
     input.foundCount = utf8(lmenge->caption());

@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/reserving_phase.h"
+#include "core/allocation_seam.h"
 #include "core/limits.h"
 #include "core/spin_source.h"
 #include "run/spin_column.h"
@@ -13,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -38,14 +41,27 @@ void Form1::Randomize() {
 }
 
 void Form1::prepareRun() {
-    anzahl = std::min(std::floor(anzahl), spinLimit(importiert, importanzahl, permanenz.size()));
-    const auto spins = static_cast<std::size_t>(std::max(anzahl, 0.0));
-
-    // A drawn run's store is made when its numbers are drawn below; an
-    // imported run's store stays all zeros.
-    if (importiert != 0) {
-        zahlen.assign(spins + 1 + sorvik1::maxFigureSpan, 0);
+    // Everything sized by the count is made before anything changes, so that
+    // too little memory leaves the window as it was.
+    ReservingPhase reserving(failedUnchanged_);
+    const double count =
+        std::min(std::floor(anzahl), spinLimit(importiert, importanzahl, permanenz.size()));
+    const auto spins = static_cast<std::size_t>(std::max(count, 0.0));
+    // An imported run's store stays all zeros.
+    std::vector<std::int16_t> store;
+    if (importiert == 0) {
+        Randomize();
+        store = sorvik1::drawZahlen(random_, spins);
+    } else {
+        const std::size_t size = spins + 1 + sorvik1::maxFigureSpan;
+        sorvik1::announceAllocation(size * sizeof(std::int16_t));
+        store.assign(size, 0);
     }
+    tabelle2->reserveRows(static_cast<int>(spins) + 1, 0);
+    reserving.commit();
+
+    anzahl = count;
+    zahlen = std::move(store);
     tabelle2->setRows(static_cast<int>(spins) + 1);
     tabelle2->setCol(0);
     std::array<char, 24> label{};
@@ -56,10 +72,6 @@ void Form1::prepareRun() {
             std::string_view(label.data(), static_cast<std::size_t>(end - label.data())));
     }
     fitSpinColumn(*tabelle2, QString::number(spins + 1), 3);
-    if (importiert == 0) {
-        Randomize();
-        zahlen = sorvik1::drawZahlen(random_, spins);
-    }
     okdruck->setEnabled(true);
     okabbrechen->setEnabled(true);
     okextern->setEnabled(false);

@@ -1,6 +1,7 @@
 #include "ui/file_list.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 FileList::FileList(const QString& pattern, QWidget* parent)
     : QListWidget(parent), pattern_(pattern) {
@@ -46,6 +47,11 @@ void FileList::fill() {
     const QStringList names = QDir(path_).entryList({pattern_}, QDir::Files | QDir::Readable,
                                                     QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
+        // Only regular files, links followed: a device, FIFO or socket
+        // behind a harmless name is no permanence and must not be offered.
+        if (!QFileInfo(QDir(path_).filePath(name)).isFile()) {
+            continue;
+        }
         // The list is narrow; the tool-tip shows a long name whole.
         auto* entry = new QListWidgetItem(name, this);
         entry->setToolTip(name);

@@ -52,6 +52,10 @@ void FlexGrid::setRows(int rows) {
     scheduleFlush();
 }
 
+void FlexGrid::reserveRows(int rows, int textCol) {
+    model_->reserveRows(rows, textCol);
+}
+
 int FlexGrid::rows() const {
     return model_->cells().rows();
 }

@@ -32,6 +32,8 @@ class FlexGrid : public QTableView {
     ~FlexGrid() override;
 
     void setRows(int rows);
+    // See CellStore::reserveRows.
+    void reserveRows(int rows, int textCol);
     int rows() const;
     int cols() const;
 

@@ -18,6 +18,7 @@ class FlexGridModel : public QAbstractTableModel {
     const sorvik1::CellStore& cells() const { return cells_; }
 
     void setRows(int rows);
+    void reserveRows(int rows, int textCol) { cells_.reserveRows(rows, textCol); }
     void setAlignment(int col, int code);
     int alignmentCode(int col) const;
     // Tells the view that any cell may have changed.

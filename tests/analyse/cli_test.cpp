@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -34,11 +35,15 @@ class Cli : public testing::Test {
         return "'" + (dir_ / name).string() + "'";
     }
 
-    Outcome run(const std::string& arguments) {
+    // `prefix` runs the command through another (setpriv); `output` replaces
+    // the file standard output goes to.
+    Outcome run(const std::string& arguments, const std::string& prefix = {},
+                const std::string& output = {}) {
         const auto out = dir_ / "stdout";
         const auto err = dir_ / "stderr";
-        const std::string command = std::string(SORVIK1_ANALYSE) + " " + arguments + " >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
+        const std::string command = prefix + std::string(SORVIK1_ANALYSE) + " " + arguments +
+                                    (output.empty() ? " >'" + out.string() + "'" : output) +
+                                    " 2>'" + err.string() + "'";
         Outcome result;
         const int raw = std::system(command.c_str());
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -96,7 +101,7 @@ TEST_F(Cli, RefusedFileIsNamedWithItsReasonAndTheOthersAreStillCounted) {
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("bad.txt: In Zeile 6 steht die Zahl 37"), std::string::npos)
         << result.err;
-    EXPECT_NE(result.err.find("missing.txt: Die Datei lässt sich nicht öffnen"), std::string::npos);
+    EXPECT_NE(result.err.find("missing.txt: Die Datei ist nicht vorhanden."), std::string::npos);
     EXPECT_NE(result.out.find("good.txt"), std::string::npos);
     EXPECT_EQ(result.out.find("bad.txt"), std::string::npos);
 }
@@ -134,6 +139,40 @@ TEST_F(Cli, WrongCallsExitWithTwoAndPointToHelp) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Beispiele:"), std::string::npos);
     EXPECT_EQ(run("--version").out, "sorvik1-analyse " SORVIK1_VERSION "\n");
+}
+
+TEST_F(Cli, HelpAndVersionThatCannotBeWrittenExitWithOne) {
+    for (const char* arguments : {"--help", "--version"}) {
+        for (const char* output : {" >/dev/full", " >&-"}) {
+            const Outcome result = run(arguments, {}, output);
+            EXPECT_EQ(result.status, 1) << arguments << output;
+            EXPECT_NE(result.err.find("Die Ausgabe ließ sich nicht schreiben."), std::string::npos)
+                << arguments << output;
+        }
+    }
+}
+
+// Root reads every file; the unreadable file is tried as the user nobody.
+TEST_F(Cli, FilesThatCannotBeReadAreRefusedAtOnceInGerman) {
+    std::string asUser;
+    if (::geteuid() == 0) {
+        if (std::system("command -v setpriv >/dev/null") != 0) {
+            GTEST_SKIP() << "setpriv is needed to run as an unprivileged user";
+        }
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        fs::permissions(dir_, fs::perms::all);
+    }
+    const auto locked = file("locked.txt", header + "1\r\n");
+    fs::permissions(dir_ / "locked.txt", fs::perms::owner_write);
+    fs::create_symlink("/dev/zero", dir_ / "zero.txt");
+    const Outcome result =
+        run("--figur r " + locked + " '" + (dir_ / "zero.txt").string() + "'", asUser);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("locked.txt: Es fehlt die Berechtigung, die Datei zu lesen."),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("zero.txt: Das ist ein Gerät, keine Datei."), std::string::npos)
+        << result.err;
 }
 
 TEST_F(Cli, RealPermanenceGivesTheIndependentCount) {

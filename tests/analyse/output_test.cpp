@@ -78,6 +78,44 @@ TEST(Output, TextAlignsValuesAndShowsMissingOnesAsADash) {
     EXPECT_EQ(text.find("Startwürfe"), std::string::npos);
 }
 
+// A file cannot send escape sequences to the terminal through its name or
+// header; machine formats keep their own quoting.
+TEST(Output, TextShowsControlCharactersEscaped) {
+    SourceReport report = fileReport("t\x1b]0;x\x07.txt");
+    report.header[1] = "Tisch\x1b[2J\xc2\x9b"
+                       "1";
+    std::ostringstream out;
+    writeText(out, {report}, optionsFor(false));
+    const std::string text = out.str();
+    EXPECT_NE(text.find("t\\x1B]0;x\\x07.txt\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tisch\\x1B[2J\\x9B1 /"), std::string::npos) << text;
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
+}
+
+struct ProbabilityCase {
+    const char* name;
+    void (*write)(std::ostream&, const std::vector<SourceReport>&, const Options&);
+    const char* shown;
+};
+
+class Probability : public testing::TestWithParam<ProbabilityCase> {};
+
+TEST_P(Probability, IsNeverWrittenAsNegativeZero) {
+    SourceReport report = fileReport("t.txt");
+    report.first.chanceWithin = -0.0;
+    std::ostringstream out;
+    GetParam().write(out, {report}, optionsFor(false));
+    EXPECT_NE(out.str().find(GetParam().shown), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("-0"), std::string::npos) << out.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, Probability,
+    testing::Values(ProbabilityCase{"Text", writeText, "P(mindestens ein Vorkommen)  0\n"},
+                    ProbabilityCase{"Csv", writeCsv, ",0\r\n"},
+                    ProbabilityCase{"Json", writeJson, "\"p_mindestens_eins\": 0\n"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 } // namespace
 
 // The distances go out one row or object per distance, the last one for it

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -183,6 +184,20 @@ TEST(Report, LongInstructionWrapsAtBlanksWithinTheColumns) {
               row({{24, "Sie die Figur  im /   Feld plazieren ist egal.  Lücken dürfen sein."}}));
     EXPECT_EQ(lines[7], row({{24, "/   Wenn Sie fertig sind, die OK-Taste drücken"}}));
     EXPECT_EQ(lines[9], row({{15, "Anzahl Würfe:   0 "}}));
+}
+
+// Whatever the length of the imported header before it, the end mark of a
+// run is printed whole on one line.
+TEST(Report, EndMarkIsNeverSplit) {
+    for (std::size_t length = 40; length <= 200; ++length) {
+        ReportInput input;
+        input.instruction = std::string(length, 'x') + "\r                    ***  ENDE  *** ";
+        const Lines lines = plainText(buildReport(input).lines);
+        const bool whole = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find("***  ENDE  ***") != std::string::npos;
+        });
+        EXPECT_TRUE(whole) << "header of " << length << " characters";
+    }
 }
 
 struct OccurrenceCase {

@@ -1,4 +1,7 @@
-// Runs the window tests offscreen: no display is needed.
+// Runs the window tests offscreen: no display is needed. The program's own
+// application object catches what a handler throws, as in the program.
+#include "app/application.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,7 +10,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

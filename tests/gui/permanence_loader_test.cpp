@@ -1,7 +1,7 @@
 #include "case_name.h"
 #include "import_fixture.h"
 
-#include "import/whole_file.h"
+#include "core/permanence_intake.h"
 #include "ui/caption_label.h"
 #include "ui/text_box.h"
 
@@ -189,7 +189,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"NumberAboveRange", header + "5\r\n37\r\n",
                             QStringLiteral("In Zeile 6 steht die Zahl 37;")},
                     Refused{"FractionRoundsOutOfRange", header + "36.6\r\n",
-                            QStringLiteral("In Zeile 5 steht die Zahl 36.6;")}),
+                            QStringLiteral("In Zeile 5 steht die Zahl 36.6;")},
+                    Refused{"NumberBeyondTheNumberType", header + "1\r\n1e999\r\n",
+                            QStringLiteral("zu große Zahl in Zeile 6.")}),
     CaseName());
 
 TEST_F(Loader, TooManySpinsAreRefused) {
@@ -199,7 +201,7 @@ TEST_F(Loader, TooManySpinsAreRefused) {
 TEST_F(Loader, FileFarLargerThanAnyRunIsRefusedUnread) {
     const QString path = write(QStringLiteral("p.txt"), header);
     QFile sparse(path);
-    ASSERT_TRUE(sparse.resize(maxPermanenceFileBytes + 1));
+    ASSERT_TRUE(sparse.resize(qint64(sorvik1::maxPermanenceFileBytes) + 1));
     choose(dir.path(), QStringLiteral("p.txt"));
     expectRefused([this] { form.okexternok->click(); }, path, QStringLiteral("größer als 1 GB"));
 }
@@ -219,6 +221,26 @@ TEST_F(Loader, FileWithoutReadPermissionIsRefused) {
         GTEST_SKIP() << "this user reads every file";
     }
     expectRefused([this] { form.okexternok->click(); }, path, QStringLiteral("Berechtigung"));
+}
+
+// A link to a device behind a harmless name is not offered; one that replaced
+// the chosen file before OK is refused and the window loads the next file.
+TEST_F(Loader, LinkToADeviceIsNeitherOfferedNorLoaded) {
+    write(QStringLiteral("p.txt"), header + "4\r\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.txt"))));
+    choose(dir.path(), QStringLiteral("p.txt"));
+    EXPECT_TRUE(form.File1->findItems(QStringLiteral("zero.txt"), Qt::MatchExactly).isEmpty());
+
+    const QString path = dir.filePath(QStringLiteral("p.txt"));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+    expectRefused([this] { form.okexternok->click(); }, path, QStringLiteral("Gerät, keine Datei"));
+
+    ASSERT_TRUE(QFile::remove(path));
+    messages->shown.clear();
+    load(header + "9\r\n");
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(form.importiert, 1);
 }
 
 TEST_F(Loader, RootDirectoryIsJoinedWithoutASecondSlash) {

@@ -67,6 +67,18 @@ class PrintButtons : public WindowTest {
         return out;
     }
 
+    // The figure table's line of position p in the first report printed.
+    std::string positionLine(int p) const {
+        const std::string label = " " + std::to_string(p) + " ";
+        for (const auto& line : printer->reports.at(0)) {
+            const std::string t = lineText(line);
+            if (t.size() >= 19 + label.size() && t.compare(19, label.size(), label) == 0) {
+                return t;
+            }
+        }
+        return "missing";
+    }
+
     FakePrinter* printer;
 };
 
@@ -122,28 +134,28 @@ TEST_F(PrintButtons, ReportReadsTheDrawnMarksAndLeavesRowTwentyCurrent) {
     messages->answers = {answer::no};
     form.okdruck_Click();
     ASSERT_EQ(printer->reports.size(), 1u);
-    const auto& lines = printer->reports[0];
-    std::vector<std::string> texts;
-    for (const auto& line : lines) {
-        texts.push_back(lineText(line));
-    }
-    const auto position = [&](int p) {
-        const std::string label = " " + std::to_string(p) + " ";
-        for (const auto& t : texts) {
-            if (t.size() >= 19 + label.size() && t.compare(19, label.size(), label) == 0) {
-                return t;
-            }
-        }
-        return std::string("missing");
-    };
-    EXPECT_EQ(position(1).find('X'), 29u);
-    EXPECT_EQ(position(2).find('X'), 32u);
-    EXPECT_EQ(position(3).find('X'), std::string::npos);
+    EXPECT_EQ(positionLine(1).find('X'), 29u);
+    EXPECT_EQ(positionLine(2).find('X'), 32u);
+    EXPECT_EQ(positionLine(3).find('X'), std::string::npos);
     EXPECT_EQ(form.tabelle1->row(), 20);
     EXPECT_EQ(form.tabelle1->col(), 2);
     EXPECT_EQ(form.kreuz, QString());
     EXPECT_TRUE(form.textzeile.startsWith(
         QStringLiteral(" Definieren Sie zunächst auf der linken Seite /   eine beliebige")));
+}
+
+// Marks drawn after "OK" change the grid only: the report pairs the count
+// with the figure that was searched.
+TEST_F(PrintButtons, ReportOfAnActiveFigureShowsThatFigure) {
+    mark(0, 1, 240);
+    form.okfigok_Click();
+    mark(0, 1, 0);
+    mark(2, 2, 15);
+    messages->answers = {answer::no};
+    form.okdruck_Click();
+    ASSERT_EQ(printer->reports.size(), 1u);
+    EXPECT_EQ(positionLine(1).find('X'), 29u);
+    EXPECT_EQ(positionLine(3).find('X'), std::string::npos);
 }
 
 TEST_F(PrintButtons, RedMarkAtPositionTwentyLeavesColumnOneCurrent) {

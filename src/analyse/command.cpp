@@ -1,0 +1,97 @@
+#include "analyse/command.h"
+
+#include "analyse/analysis.h"
+#include "analyse/help.h"
+#include "analyse/options.h"
+#include "analyse/output.h"
+#include "analyse/terminal_text.h"
+
+#include <exception>
+#include <new>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+constexpr const char* program = "sorvik1-analyse";
+
+void write(std::ostream& out, const std::vector<SourceReport>& reports, const Options& options) {
+    switch (options.format) {
+    case OutputFormat::Text:
+        writeText(out, reports, options);
+        break;
+    case OutputFormat::Csv:
+        writeCsv(out, reports, options);
+        break;
+    case OutputFormat::Json:
+        writeJson(out, reports, options);
+        break;
+    }
+}
+
+// Every output ends here: what could not be written is a failure, whether
+// the disk is full or standard output was closed.
+int finished(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (!out) {
+        err << program << ": Die Ausgabe ließ sich nicht schreiben.\n";
+        return 1;
+    }
+    return status;
+}
+
+int analyse(const Options& options, std::ostream& out, std::ostream& err) {
+    std::vector<SourceReport> reports;
+    int status = 0;
+    if (options.spins) {
+        reports.push_back(analyseSimulation(options));
+    }
+    for (const auto& path : options.files) {
+        auto outcome = analyseFile(path, options);
+        if (outcome.report) {
+            reports.push_back(std::move(*outcome.report));
+        } else {
+            err << program << ": " << terminalSafe(path) << ": " << outcome.error << '\n';
+            status = 1;
+        }
+    }
+    write(out, reports, options);
+    return finished(out, err, status);
+}
+
+} // namespace
+
+int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out,
+               std::ostream& err) {
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (!parsed.error.empty()) {
+        err << program << ": " << parsed.error << "\nHilfe: " << program << " --help\n";
+        return 2;
+    }
+    const Options& options = parsed.options;
+    if (options.help) {
+        out << helpText();
+        return finished(out, err, 0);
+    }
+    if (options.version) {
+        out << program << ' ' << SORVIK1_VERSION << '\n';
+        return finished(out, err, 0);
+    }
+    try {
+        return analyse(options, out, err);
+    } catch (const std::bad_alloc&) {
+        err << program << ": Die Auswertung konnte aus Mangel an Speicher nicht ausgeführt werden.";
+        // Only the list of start spins grows with the occurrences; without
+        // it a run needs little beyond the spins themselves.
+        if (options.list) {
+            err << " Mit --liste kann die Liste der Startwürfe bei sehr vielen Würfen zu groß "
+                   "werden; ohne --liste braucht die Auswertung weit weniger.";
+        }
+        err << '\n';
+    } catch (const std::exception& failure) {
+        err << program << ": Die Auswertung ist gescheitert: " << failure.what() << '\n';
+    }
+    return 1;
+}
+
+} // namespace sorvik1::analyse
