@@ -112,8 +112,8 @@ TEST_P(Probability, IsNeverWrittenAsNegativeZero) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, Probability,
     testing::Values(ProbabilityCase{"Text", writeText, "P(mindestens ein Vorkommen)  0\n"},
-                    ProbabilityCase{"Csv", writeCsv, ",0\r\n"},
-                    ProbabilityCase{"Json", writeJson, "\"p_mindestens_eins\": 0\n"}),
+                    ProbabilityCase{"Csv", writeCsv, ",0,"},
+                    ProbabilityCase{"Json", writeJson, "\"p_mindestens_eins\": 0.0,"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace
