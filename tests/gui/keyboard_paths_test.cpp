@@ -64,8 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                             Qt::Key_F7, false},
                     KeyCase{"F7InTheFigureGrid", [](Form1& f) -> QWidget* { return f.tabelle1; },
                             Qt::Key_F7, false},
-                    KeyCase{"F7OnAButton", [](Form1& f) -> QWidget* { return f.okfigok; },
-                            Qt::Key_F7, false},
                     KeyCase{"MenuKeyOnTheList", [](Form1& f) -> QWidget* { return f.Liste; },
                             Qt::Key_Menu, true},
                     KeyCase{"ShiftF10OnTheList", [](Form1& f) -> QWidget* { return f.Liste; },

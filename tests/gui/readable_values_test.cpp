@@ -3,7 +3,6 @@
 // announced without flooding the reader during a long run.
 #include "run_fixture.h"
 
-#include "app/instructions.h"
 #include "ui/look.h"
 
 #include <QAccessible>
@@ -87,15 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                               }},
                     Situation{"ImportFrameOpen", [](RunTest&, Form1& f) { f.okextern->click(); }}),
     [](const auto& p) { return std::string(p.param.name); });
-
-TEST_F(ReadableValues, AfterAbbruchTheValuesReadEmptyAndTheInstructionAgain) {
-    press();
-    form.okabbrechen->click();
-    for (CaptionLabel* value : {form.lakut, form.lzahl, form.lmenge}) {
-        EXPECT_EQ(reader(value)->text(QAccessible::Name), QString());
-    }
-    EXPECT_TRUE(reader(form.text)->text(QAccessible::Name).startsWith(runInstruction[0] + '\n'));
-}
 
 struct CellCase {
     const char* name;
