@@ -4,6 +4,7 @@
 // drawn captions, shapes and lines lie beneath every other control.
 #include "app/form1.h"
 
+#include "app/instructions.h"
 #include "run/spin_count_validator.h"
 #include "ui/app_icon.h"
 #include "ui/caption_label.h"
@@ -15,6 +16,7 @@
 #include "ui/look.h"
 #include "ui/shape.h"
 #include "ui/text_box.h"
+#include "ui/window_role.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -51,6 +53,11 @@ void background(QWidget* w, const QColor& back, const QColor& caption) {
     p.setColor(QPalette::WindowText, caption);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+// A system text colour, kept readable on the window's fixed background.
+QColor systemText(QPalette::ColorRole role, const QColor& back) {
+    return look::readableOn(back, QPalette().color(role));
 }
 
 template <class W> W* place(W* w, const char* name, QRect where, const QFont& font) {
@@ -115,13 +122,25 @@ QFrame* cover(QWidget* parent, const char* name, QRect where) {
     return f;
 }
 
+// Every line the instruction label shows, as wide as it is shown.
+QStringList instructionLines() {
+    QStringList lines;
+    for (const auto* instruction : {&figureInstruction, &runInstruction}) {
+        lines.append(QStringList(instruction->begin(), instruction->end()));
+    }
+    // The import frame writes a blank before its first line.
+    lines << QChar(' ') + importInstruction[0] << importInstruction[1] << importInstruction[2];
+    return lines;
+}
+
 } // namespace
 
 void Form1::buildControls() {
+    reportAsWindow(this);
     setWindowTitle(title);
     setWindowIcon(appIcon());
     setFixedSize(look::px(9570), look::px(7155));
-    background(this, look::background, QPalette().color(QPalette::WindowText));
+    background(this, look::background, systemText(QPalette::WindowText, look::background));
     setFont(normal());
 
     const QFont medium = look::font(9.75, true);
@@ -135,20 +154,21 @@ void Form1::buildControls() {
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lakut =
         valueLabel(this, "lakut", look::rect(4500, 1530, 1335, 375), look::paleGreen, black, large);
-    describe(lakut, QStringLiteral("Wurf akut"), QStringLiteral(" Aktuelle Anzahl Würfe "));
+    describe(lakut, {}, QStringLiteral(" Aktuelle Anzahl Würfe "));
     Label3 = caption(this, "Label3", QStringLiteral("Wurf akut"), look::rect(4545, 1260, 1260, 255),
                      medium);
     Shape1 =
         place(new Shape(look::blue, this), "Shape1", look::rect(6960, 240, 2055, 6615), normal());
     lzahl = valueLabel(this, "lzahl", look::rect(7665, 3360, 615, 375), look::lightGreen,
-                       QPalette().color(QPalette::ButtonText), large);
-    describe(lzahl, QStringLiteral("Zahl"),
-             QStringLiteral(" Zeigt die aktuell geworfene  Zahl an "));
+                       systemText(QPalette::ButtonText, look::lightGreen), large);
+    describe(lzahl, {}, QStringLiteral(" Zeigt die aktuell geworfene  Zahl an "));
     Label2 = caption(this, "Label2", QStringLiteral("Zahl"), look::rect(7770, 3150, 495, 180));
     text = valueLabel(this, "text", look::rect(3495, 240, 3360, 885), look::background,
                       look::darkGrey, regular);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    describe(text, QStringLiteral("Anleitung"), {});
+    text->setFont(look::fitting(regular, instructionLines(), text->contentsRect().width() - 2));
+    // No caption names the instruction on screen; its name is what it says.
+    text->setAccessibleDescription(QStringLiteral("Anleitung"));
     Line1 = place(new Shape(look::blue, this), "Line1", look::rect(7035, 4935, 1890, 15), normal());
     Line1->setFixedHeight(1);
     Label6 = caption(this, "Label6", {}, look::rect(945, 315, 225, 120));
@@ -161,23 +181,26 @@ void Form1::buildControls() {
         place(new Shape(look::blue, this), "Shape3", look::rect(315, 210, 2955, 6735), normal());
     lmenge =
         valueLabel(this, "lmenge", look::rect(1980, 630, 960, 330), look::paleGreen, black, medium);
-    describe(lmenge, QStringLiteral("Anz.Figuren"),
-             QStringLiteral(" Häufigkeit der definierten Figur "));
+    describe(lmenge, {}, QStringLiteral(" Häufigkeit der definierten Figur "));
     Label8 =
         caption(this, "Label8", QStringLiteral("Anz.Figuren"), look::rect(1980, 360, 1050, 225));
     Label9 = caption(this, "Label9", QStringLiteral("bei Wurf"), look::rect(2070, 1215, 855, 225));
     Label4 = caption(this, "Label4", QStringLiteral("Wurf"), look::rect(4275, 2115, 465, 240));
     Label5 = caption(this, "Label5", QStringLiteral("Zahl"), look::rect(5490, 2115, 555, 195));
+    // Assistive tools read each value with the caption that names it.
+    lakut->setLabelledBy(Label3);
+    lzahl->setLabelledBy(Label2);
+    lmenge->setLabelledBy(Label8);
 
     // Windowed controls, bottom first.
     okcopy = button(this, "okcopy", QStringLiteral("Copy"), look::rect(8055, 5040, 780, 435),
                     QStringLiteral(" Druckt eine Copy des aktuellen Bildschirmes "), true);
-    tabelle2 =
-        place(new FlexGrid(1, 5,
-                           GridColours{look::background, look::blue, look::background,
-                                       look::darkGrey, look::background, look::background, black},
-                           this),
-              "tabelle2", look::rect(4095, 2340, 2130, 3630), normal());
+    tabelle2 = place(
+        new FlexGrid(1, 5,
+                     GridColours{look::background, look::blue, look::background, look::darkGrey,
+                                 look::background, look::background, look::background},
+                     this),
+        "tabelle2", look::rect(4095, 2340, 2130, 3630), normal());
     tabelle2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     describe(tabelle2, QStringLiteral("Würfe"),
              QStringLiteral(" Zeigt alle  Würfe chronologisch an "));
@@ -193,17 +216,20 @@ void Form1::buildControls() {
                         QStringLiteral("Bleibt erst beim letzten Wurf stehen "), false);
     okstart = button(this, "okstart", QStringLiteral("Start"), look::rect(7140, 3885, 1680, 450),
                      QStringLiteral(" Startet die Simulation "), false, medium);
-    colour(okstart, QToolTip::palette().color(QPalette::ToolTipBase),
-           QPalette().color(QPalette::ButtonText));
+    const QColor tipBack = QToolTip::palette().color(QPalette::ToolTipBase);
+    colour(okstart, tipBack, systemText(QPalette::ButtonText, tipBack));
     Option1[2] =
         option(this, 2, QStringLiteral("Halt bei Figur"), look::rect(7200, 2100, 1575, 435),
                QStringLiteral("Hält erst beim Auftreten einer Figur "), false);
-    tabelle1 = place(new FlexGrid(21, 3,
-                                  GridColours{QColor(255, 255, 255), black, look::background,
-                                              QPalette().color(QPalette::ButtonText),
-                                              QColor(128, 128, 128), look::background, black},
-                                  this),
-                     "tabelle1", look::rect(420, 525, 1140, 4800), normal());
+    const QColor white(255, 255, 255);
+    tabelle1 = place(
+        new FlexGrid(21, 3,
+                     GridColours{white, systemText(QPalette::WindowText, white), look::background,
+                                 systemText(QPalette::ButtonText, look::background),
+                                 QColor(128, 128, 128), look::background, black},
+                     this),
+        "tabelle1", look::rect(420, 525, 1140, 4800), normal());
+    tabelle1->setBlankCellDescription(QStringLiteral("nicht gesetzt"));
     describe(tabelle1, QStringLiteral("Figur"),
              QStringLiteral(" Hier wird eine Figur beliebig definiert "));
     okende = button(this, "okende", QStringLiteral("Ende"), look::rect(7140, 6300, 1680, 450),
@@ -256,7 +282,8 @@ void Form1::buildFrame1() {
     describe(File1, QStringLiteral("*.txt"), {});
     okexternok = button(Frame1, "okexternok", QStringLiteral("OK"), look::rect(210, 6090, 750, 330),
                         {}, false);
-    colour(okexternok, QColor(192, 192, 192), QPalette().color(QPalette::ButtonText));
+    const QColor okBack(192, 192, 192);
+    colour(okexternok, okBack, systemText(QPalette::ButtonText, okBack));
     okexternabbruch = button(Frame1, "okexternabbruch", QStringLiteral("Abbr."),
                              look::rect(1155, 6090, 750, 330), {}, true);
     // The lists start where the process was started.

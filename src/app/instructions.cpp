@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/instructions.h"
 #include "ui/caption_label.h"
 
 const std::array<QString, 4> figureInstruction = {
@@ -13,6 +14,11 @@ const std::array<QString, 4> runInstruction = {
     QStringLiteral("  Modus wählen und Start drücken."),
     QStringLiteral("  Oder Import drücken und entspr. Datei der"),
     QStringLiteral("  Spielbank Hamburg angeben.")};
+
+const std::array<QString, 3> importInstruction = {
+    QStringLiteral(" Geben Sie den Ort an, wo sich die Datei"),
+    QStringLiteral("   mit den Permanenzen der Hamburger Spiel-"),
+    QStringLiteral("   bank befindet und drücken Sie anschl. OK")};
 
 // Writes the first line with a carriage return, then appends each further
 // line to the caption read back, with a carriage return after all but the last.

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/instructions.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"
 #include "ui/drive_list.h"
@@ -11,12 +12,9 @@
 void Form1::okextern_Click() {
     Frame1->setVisible(true);
     text->setCaption(QStringLiteral(" "));
-    text->setCaption(text->caption() + QStringLiteral(" Geben Sie den Ort an, wo sich die Datei") +
-                     QChar(13));
-    text->setCaption(text->caption() +
-                     QStringLiteral("   mit den Permanenzen der Hamburger Spiel-") + QChar(13));
-    text->setCaption(text->caption() +
-                     QStringLiteral("   bank befindet und drücken Sie anschl. OK"));
+    text->setCaption(text->caption() + importInstruction[0] + QChar(13));
+    text->setCaption(text->caption() + importInstruction[1] + QChar(13));
+    text->setCaption(text->caption() + importInstruction[2]);
 }
 
 // A drive that cannot be read (no medium, no permission) leaves the lists

@@ -1,23 +1,20 @@
-// The count of found figures offers, on a right-click, a window that puts the
-// count beside what chance predicts.
+// The windows beside the trainer open from the menu of the count and of the
+// occurrence list, or by their shortcuts anywhere in the trainer's window.
 #include "app/form1.h"
 
 #include "stats/statistics_window.h"
 #include "ui/caption_label.h"
-
-#include <QMenu>
+#include "ui/list_box.h"
+#include "ui/window_menu.h"
 
 void Form1::connectStatisticsMenu() {
-    lmenge->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lmenge, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        auto* menu = new QMenu(lmenge);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addAction(QStringLiteral("Statistik …"), this, [this] {
-            if (!statistics_) {
-                statistics_ = new StatisticsWindow(*this);
-            }
-            statistics_->showBeside();
-        });
-        menu->popup(lmenge->mapToGlobal(at));
+    auto* menu = new WindowMenu(this);
+    menu->add(QStringLiteral("Statistik …"), Qt::Key_F7, [this] {
+        if (!statistics_) {
+            statistics_ = new StatisticsWindow(*this);
+        }
+        statistics_->showBeside();
     });
+    menu->offerOn(lmenge);
+    menu->offerOn(Liste);
 }

@@ -69,9 +69,10 @@ QWidget* StatisticsView::buildValues() {
         value->setMinimumWidth(valueWidth);
         value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(text.label.chopped(1));
         value->setToolTip(text.toolTip);
         auto* label = new QLabel(text.label, page);
+        // Assistive tools read the value's text as its name and find its
+        // caption through the buddy, as "labelled by".
         label->setBuddy(value);
         label->setToolTip(text.toolTip);
         form->addRow(label, value);

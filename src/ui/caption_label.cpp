@@ -8,32 +8,50 @@
 namespace {
 
 // Lines of a caption are separated by a lone carriage return.
-QString shownText(const QString& caption) {
+QString linesOf(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QChar(13), QChar(10));
     return shown;
 }
 
-// Screen readers and UI automation read the caption as the label's value, and
-// as its name when the label has no name of its own.
+// Screen readers and UI automation read what the label shows as its name and
+// value, and find the caption that names it through the label relations.
 class AccessibleCaption : public QAccessibleWidget {
   public:
     explicit AccessibleCaption(CaptionLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
-        const auto* label = static_cast<const CaptionLabel*>(widget());
         switch (t) {
         case QAccessible::Name:
-            return label->accessibleName().isEmpty() ? shownText(label->caption())
-                                                     : label->accessibleName();
+            return label()->accessibleName().isEmpty() ? label()->shownText()
+                                                       : label()->accessibleName();
         case QAccessible::Value:
-            return shownText(label->caption());
+            return label()->shownText();
         default:
             return QAccessibleWidget::text(t);
         }
     }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        // Qt names the relation from the partner's side: Label means "the
+        // partner is my label", Labelled "the partner is labelled by me".
+        if ((match & QAccessible::Label) && label()->labelledBy()) {
+            found.append(
+                {QAccessible::queryAccessibleInterface(label()->labelledBy()), QAccessible::Label});
+        }
+        if ((match & QAccessible::Labelled) && label()->labelFor()) {
+            found.append({QAccessible::queryAccessibleInterface(label()->labelFor()),
+                          QAccessible::Labelled});
+        }
+        return found;
+    }
+
+  private:
+    const CaptionLabel* label() const { return static_cast<const CaptionLabel*>(widget()); }
 };
 
 QAccessibleInterface* captionFactory(const QString& className, QObject* object) {
@@ -52,6 +70,8 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QFrame(parent) {
     }();
     Q_UNUSED(factoryInstalled);
     setAutoFillBackground(true);
+    announceTimer_.setSingleShot(true);
+    connect(&announceTimer_, &QTimer::timeout, this, &CaptionLabel::announce);
 }
 
 void CaptionLabel::setCaption(const QString& caption) {
@@ -72,6 +92,23 @@ void CaptionLabel::setCaption(const QString& caption) {
         repaintPending_ = true;
         update();
     }
+    if (!announcePending_) {
+        announcePending_ = true;
+        const qint64 since = lastAnnounce_.isValid() ? lastAnnounce_.elapsed() : announceIntervalMs;
+        announceTimer_.start(static_cast<int>(std::max<qint64>(0, announceIntervalMs - since)));
+    }
+}
+
+void CaptionLabel::announce() {
+    announcePending_ = false;
+    lastAnnounce_.start();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+    emit announced();
+}
+
+QString CaptionLabel::shownText() const {
+    return linesOf(caption_);
 }
 
 void CaptionLabel::setAlignment(Qt::Alignment alignment) {
@@ -84,8 +121,13 @@ void CaptionLabel::setBorder(bool single) {
     setLineWidth(1);
 }
 
+void CaptionLabel::setLabelledBy(CaptionLabel* naming) {
+    labelledBy_ = naming;
+    naming->labelFor_ = this;
+}
+
 QSize CaptionLabel::sizeHint() const {
-    return fontMetrics().size(0, shownText(caption_));
+    return fontMetrics().size(0, shownText());
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
@@ -94,5 +136,5 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(contentsRect().adjusted(1, 0, -1, 0), static_cast<int>(alignment_),
-                     shownText(caption_));
+                     shownText());
 }

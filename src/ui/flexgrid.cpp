@@ -4,6 +4,7 @@
 #include "ui/look.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -19,7 +20,8 @@ QString cssColour(const QColor& c) {
 } // namespace
 
 FlexGrid::FlexGrid(int rows, int cols, const GridColours& colours, QWidget* parent)
-    : QTableView(parent), model_(new FlexGridModel(rows, cols, colours, this)) {
+    : QTableView(parent), model_(new FlexGridModel(rows, cols, colours, this)),
+      fixedLines_(colours.fixedLines) {
     setModel(model_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -30,7 +32,9 @@ FlexGrid::FlexGrid(int rows, int cols, const GridColours& colours, QWidget* pare
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollMode(ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(NoSelection);
+    // The one selected cell is the current cell, shown green with white text.
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -137,6 +141,10 @@ int FlexGrid::colAlignment(int col) const {
     return model_->alignmentCode(col);
 }
 
+void FlexGrid::setBlankCellDescription(const QString& description) {
+    model_->setBlankCellDescription(description);
+}
+
 void FlexGrid::clear() {
     model_->cells().clear();
     scheduleFlush();
@@ -160,7 +168,7 @@ void FlexGrid::flush() {
     updateGeometries();
     const QModelIndex current = model_->index(row_, col_);
     if (current.isValid()) {
-        selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
     }
     // Only a TopRow set since the last flush scrolls, so the user's own
     // scrolling is kept.
@@ -178,5 +186,27 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (!flushing_ && current.isValid()) {
         row_ = rowSel_ = current.row();
         col_ = colSel_ = current.column();
+    }
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    // The fixed column's grid lines have a colour of their own: redraw them
+    // over the common grid lines, at the right and bottom edge of each cell.
+    if (!showGrid() || cols() == 0 || rows() == 0) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(fixedLines_);
+    const int left = columnViewportPosition(0);
+    const int right = left + columnWidth(0) - 1;
+    const int first = std::max(rowAt(0), 0);
+    const int below = rowAt(viewport()->height() - 1);
+    const int last = below < 0 ? rows() - 1 : below;
+    for (int r = first; r <= last; ++r) {
+        const int top = rowViewportPosition(r);
+        const int y = top + rowHeight(r) - 1;
+        painter.drawLine(right, top, right, y);
+        painter.drawLine(left, y, right, y);
     }
 }

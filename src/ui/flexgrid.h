@@ -67,6 +67,9 @@ class FlexGrid : public QTableView {
     void setColAlignment(int col, int code);
     int colAlignment(int col) const;
 
+    // What assistive tools hear for an uncoloured cell outside the fixed column.
+    void setBlankCellDescription(const QString& description);
+
     // Removes the text and colour of every cell; rows and columns stay.
     void clear();
 
@@ -78,11 +81,13 @@ class FlexGrid : public QTableView {
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void scheduleFlush();
 
     FlexGridModel* model_;
+    QColor fixedLines_;
     int row_ = 0;
     int col_ = 0;
     int rowSel_ = 0;

@@ -1,5 +1,6 @@
 #include "ui/flexgrid_model.h"
 
+#include "core/colour.h"
 #include "ui/look.h"
 
 #include <array>
@@ -17,6 +18,21 @@ Qt::Alignment alignmentOf(int code) {
         return Qt::Alignment(table[static_cast<std::size_t>(code)]);
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Names the roulette colours a cell is painted in, so that a cell's colour
+// is not its only meaning.
+QString colourName(std::uint32_t colour) {
+    switch (colour) {
+    case sorvik1::cellRed:
+        return QStringLiteral("rot");
+    case sorvik1::cellBlack:
+        return QStringLiteral("schwarz");
+    case sorvik1::cellZero:
+        return QStringLiteral("Null");
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -68,6 +84,10 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
         const std::uint32_t own = cells_.colour(r, c);
         return own != 0 ? look::fromBgr(own) : (fixed ? colours_.fixedBack : colours_.back);
+    }
+    case Qt::AccessibleDescriptionRole: {
+        const std::uint32_t own = cells_.colour(r, c);
+        return own != 0 ? colourName(own) : (fixed ? QString() : blankDescription_);
     }
     case Qt::ForegroundRole:
         return fixed ? colours_.fixedFore : colours_.fore;

@@ -20,6 +20,9 @@ class FlexGridModel : public QAbstractTableModel {
     void setRows(int rows);
     void reserveRows(int rows, int textCol) { cells_.reserveRows(rows, textCol); }
     void setAlignment(int col, int code);
+    // What assistive tools hear for a cell of a movable column without a
+    // colour of its own; empty says nothing.
+    void setBlankCellDescription(const QString& description) { blankDescription_ = description; }
     int alignmentCode(int col) const;
     // Tells the view that any cell may have changed.
     void refresh();
@@ -32,4 +35,5 @@ class FlexGridModel : public QAbstractTableModel {
     sorvik1::CellStore cells_;
     GridColours colours_;
     std::vector<int> alignments_;
+    QString blankDescription_;
 };

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -30,7 +31,16 @@ inline const QColor paleGreen{192, 255, 192};
 inline const QColor lightGreen{128, 255, 128};
 inline const QColor selectionGreen{0, 255, 0};
 
+// A system colour for text on one of the window's fixed light backgrounds:
+// the preferred colour while it stays readable there (a dark desktop theme
+// gives light text), otherwise black or white, whichever reads better.
+QColor readableOn(const QColor& back, const QColor& preferred);
+
 // The plain sans face the window uses, at 8.25, 9.75 or 12 points.
 QFont font(double points, bool bold);
+
+// The font with its letter spacing tightened, and if need be its size
+// reduced, until every line fits the width in pixels.
+QFont fitting(QFont font, const QStringList& lines, int width);
 
 } // namespace look
