@@ -215,7 +215,8 @@ FirstOccurrence firstOccurrence(const Figure& figure, std::int64_t spins, ZeroRu
         return result;
     }
     result.expectedWait = survivals.expectedWait();
-    result.chanceWithin = spins <= 0 ? 0.0 : -std::expm1(survivals.logAt(spins));
+    // Never -0, which would print as such.
+    result.chanceWithin = spins <= 0 ? 0.0 : std::max(0.0, -std::expm1(survivals.logAt(spins)));
     return result;
 }
 
