@@ -26,6 +26,8 @@ constexpr double diedAway = 1e-100;
 // the small hazards of long solid figures need; larger automata belong to
 // figures with free positions, whose hazards are large.
 constexpr std::size_t extendedStates = 4096;
+// The bracket costs a division per state, so it is tried every few steps.
+constexpr std::size_t bracketEvery = 4;
 // A guard only: no accepted figure has been seen to come near it.
 constexpr double workBudget = 2e10;
 
@@ -81,6 +83,41 @@ double roundingAllowance(const OccurrenceAutomaton& automaton, double unit) {
     return 2.0 * unit * *std::max_element(terms.begin(), terms.end() - 1);
 }
 
+// With w = u (any positive vector will do) and a w <= wQ <= b w state by
+// state, the chance of surviving m more steps lies between a^m and b^m.
+// Every state bounds the hazard 1 - b from below; a state whose share has
+// died away is left out of the upper bound, which then allows for the share
+// it leaves out. True, with the bracket set, once it is narrow enough.
+template <typename Real>
+bool bracket(const std::vector<Real>& u, const std::vector<Real>& following, double allowance,
+             Survival& survival) {
+    Real low = 1, high = 0, leftOut = 0, smallest = 1;
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        if (u[i] == 0) {
+            if (following[i] != 0) {
+                return false;
+            }
+            continue;
+        }
+        const Real hazard = (u[i] - following[i]) / u[i];
+        low = std::min(low, hazard);
+        if (u[i] < Real{diedAway}) {
+            leftOut += u[i];
+        } else {
+            high = std::max(high, hazard);
+            smallest = std::min(smallest, u[i]);
+        }
+    }
+    const double lo = static_cast<double>(low) - allowance;
+    const double hi = static_cast<double>(high + leftOut / smallest) + allowance;
+    if (lo <= 0.0 || hi - lo > bracketWidth * lo) {
+        return false;
+    }
+    survival.hazardLow = lo;
+    survival.hazardHigh = hi;
+    return true;
+}
+
 template <typename Real>
 Survival stepSurvival(const OccurrenceAutomaton& automaton, double logDone) {
     const std::size_t states = automaton.stateCount();
@@ -89,50 +126,37 @@ Survival stepSurvival(const OccurrenceAutomaton& automaton, double logDone) {
     std::array<Real, OccurrenceAutomaton::outcomeCount> chance{};
     std::copy_n(chances(automaton).begin(), chance.size(), chance.begin());
     Survival survival{{0.0}};
-    // u: where the alive partial occurrences stand, given no occurrence yet;
-    // the entry after the states collects what completes at the next spin.
-    std::vector<Real> u(states + 1, Real{0});
-    std::vector<Real> following(states + 1, Real{0});
+    // u: where the alive partial occurrences stand, given no occurrence yet.
+    std::vector<Real> u(states, Real{0});
+    std::vector<Real> following(states, Real{0});
     u[0] = 1;
+    // With zeros skipped the zero never comes.
+    const std::size_t firstOutcome = chance[0] > 0 ? 0 : 1;
     const auto maxSteps = static_cast<std::size_t>(workBudget / static_cast<double>(states));
     for (std::size_t n = 0; n < maxSteps; ++n) {
+        // What completes is summed apart: adding it all into one entry
+        // would make every add wait for the one before.
+        Real completing = 0;
         for (std::size_t i = 0; i < states; ++i) {
-            for (std::size_t o = 0; o < OccurrenceAutomaton::outcomeCount; ++o) {
-                following[automaton.next(i, o)] += u[i] * chance[o];
+            for (std::size_t o = firstOutcome; o < OccurrenceAutomaton::outcomeCount; ++o) {
+                const std::uint32_t to = automaton.next(i, o);
+                const Real share = u[i] * chance[o];
+                if (to == states) {
+                    completing += share;
+                } else {
+                    following[to] += share;
+                }
             }
         }
-        // With w = u (any positive vector will do) and a w <= wQ <= b w
-        // state by state, the chance of surviving m more steps lies between
-        // a^m and b^m. Every state bounds the hazard 1 - b from below; a
-        // state whose share has died away is left out of the upper bound,
-        // which then allows for the share it leaves out.
-        Real low = 1, high = 0, leftOut = 0, smallest = 1, alive = 0;
-        bool bounded = true;
+        Real alive = 0;
         for (std::size_t i = 0; i < states; ++i) {
             alive += following[i];
-            if (u[i] == 0) {
-                bounded = bounded && following[i] == 0;
-                continue;
-            }
-            const Real hazard = (u[i] - following[i]) / u[i];
-            low = std::min(low, hazard);
-            if (u[i] < Real{diedAway}) {
-                leftOut += u[i];
-            } else {
-                high = std::max(high, hazard);
-                smallest = std::min(smallest, u[i]);
-            }
         }
-        const double lo = static_cast<double>(low) - allowance;
-        const double hi = static_cast<double>(high + leftOut / smallest) + allowance;
-        if (bounded && lo > 0.0 && hi - lo <= bracketWidth * lo) {
-            survival.hazardLow = lo;
-            survival.hazardHigh = hi;
+        if (n % bracketEvery == 0 && bracket(u, following, allowance, survival)) {
             return survival;
         }
         // The sums are taken afresh each step rather than trusting u to add
         // up to 1: rescaling by 1 - hazard alone lets rounding errors grow.
-        const Real completing = following[states];
         survival.logSurvival.push_back(
             survival.logSurvival.back() +
             static_cast<double>(std::log1p(-completing / (completing + alive))));
@@ -140,7 +164,6 @@ Survival stepSurvival(const OccurrenceAutomaton& automaton, double logDone) {
             u[i] = following[i] / alive;
             following[i] = 0;
         }
-        following[states] = 0;
         if (survival.logSurvival.back() < logDone) {
             survival.exhausted = true;
             return survival;
