@@ -67,14 +67,11 @@ struct Survival {
     bool exhausted = false; // the rest counts for nothing
 };
 
-std::array<double, OccurrenceAutomaton::outcomeCount> chances(const OccurrenceAutomaton& a) {
-    return {a.chance(0), a.chance(1), a.chance(2)};
-}
-
 // Rounding allowance of a hazard: the sum into a state is exact up to one
-// unit per term; two more for the subtraction and the division.
+// unit per term; four more for the scaled chance, the scaling back, the
+// subtraction and the division.
 double roundingAllowance(const OccurrenceAutomaton& automaton, double unit) {
-    std::vector<double> terms(automaton.stateCount() + 1, 2.0);
+    std::vector<double> terms(automaton.stateCount() + 1, 4.0);
     for (std::size_t i = 0; i < automaton.stateCount(); ++i) {
         for (std::size_t o = 0; o < OccurrenceAutomaton::outcomeCount; ++o) {
             terms[automaton.next(i, o)] += 1.0;
@@ -83,15 +80,15 @@ double roundingAllowance(const OccurrenceAutomaton& automaton, double unit) {
     return 2.0 * unit * *std::max_element(terms.begin(), terms.end() - 1);
 }
 
-// With w = u (any positive vector will do) and a w <= wQ <= b w state by
-// state, the chance of surviving m more steps lies between a^m and b^m.
-// Every state bounds the hazard 1 - b from below; a state whose share has
-// died away is left out of the upper bound, which then allows for the share
-// it leaves out. True, with the bracket set, once it is narrow enough.
+// With w = u / total and a w <= wQ <= b w state by state, the chance of
+// surviving m more steps lies between a^m and b^m. Every state bounds the
+// hazard 1 - b from below; a state whose share has died away is left out of
+// the upper bound, which then allows for the share it leaves out. True, with
+// the bracket set, once it is narrow enough.
 template <typename Real>
-bool bracket(const std::vector<Real>& u, const std::vector<Real>& following, double allowance,
-             Survival& survival) {
-    Real low = 1, high = 0, leftOut = 0, smallest = 1;
+bool bracket(const std::vector<Real>& u, Real total, const std::vector<Real>& following,
+             double allowance, Survival& survival) {
+    Real low = 1, high = 0, leftOut = 0, smallest = total;
     for (std::size_t i = 0; i < u.size(); ++i) {
         if (u[i] == 0) {
             if (following[i] != 0) {
@@ -99,9 +96,9 @@ bool bracket(const std::vector<Real>& u, const std::vector<Real>& following, dou
             }
             continue;
         }
-        const Real hazard = (u[i] - following[i]) / u[i];
+        const Real hazard = (u[i] - following[i] * total) / u[i];
         low = std::min(low, hazard);
-        if (u[i] < Real{diedAway}) {
+        if (u[i] < Real{diedAway} * total) {
             leftOut += u[i];
         } else {
             high = std::max(high, hazard);
@@ -123,17 +120,22 @@ Survival stepSurvival(const OccurrenceAutomaton& automaton, double logDone) {
     const std::size_t states = automaton.stateCount();
     const double allowance =
         roundingAllowance(automaton, static_cast<double>(std::numeric_limits<Real>::epsilon()));
-    std::array<Real, OccurrenceAutomaton::outcomeCount> chance{};
-    std::copy_n(chances(automaton).begin(), chance.size(), chance.begin());
     Survival survival{{0.0}};
-    // u: where the alive partial occurrences stand, given no occurrence yet.
+    // u: where the alive partial occurrences stand, given no occurrence yet,
+    // in proportion; total is its sum. The division by the total goes into
+    // the chances, which saves a pass over the states.
     std::vector<Real> u(states, Real{0});
     std::vector<Real> following(states, Real{0});
     u[0] = 1;
+    Real total = 1;
     // With zeros skipped the zero never comes.
-    const std::size_t firstOutcome = chance[0] > 0 ? 0 : 1;
+    const std::size_t firstOutcome = automaton.chance(0) > 0 ? 0 : 1;
     const auto maxSteps = static_cast<std::size_t>(workBudget / static_cast<double>(states));
     for (std::size_t n = 0; n < maxSteps; ++n) {
+        std::array<Real, OccurrenceAutomaton::outcomeCount> chance{};
+        for (std::size_t o = 0; o < chance.size(); ++o) {
+            chance[o] = Real{automaton.chance(o)} / total;
+        }
         // What completes is summed apart: adding it all into one entry
         // would make every add wait for the one before.
         Real completing = 0;
@@ -148,22 +150,22 @@ Survival stepSurvival(const OccurrenceAutomaton& automaton, double logDone) {
                 }
             }
         }
+        if (n % bracketEvery == 0 && bracket(u, total, following, allowance, survival)) {
+            return survival;
+        }
+        // The sums are taken afresh each step rather than trusting the
+        // distribution to add up to 1: rescaling by 1 - hazard alone lets
+        // rounding errors grow.
         Real alive = 0;
         for (std::size_t i = 0; i < states; ++i) {
             alive += following[i];
+            u[i] = 0;
         }
-        if (n % bracketEvery == 0 && bracket(u, following, allowance, survival)) {
-            return survival;
-        }
-        // The sums are taken afresh each step rather than trusting u to add
-        // up to 1: rescaling by 1 - hazard alone lets rounding errors grow.
+        u.swap(following);
+        total = alive;
         survival.logSurvival.push_back(
             survival.logSurvival.back() +
             static_cast<double>(std::log1p(-completing / (completing + alive))));
-        for (std::size_t i = 0; i < states; ++i) {
-            u[i] = following[i] / alive;
-            following[i] = 0;
-        }
         if (survival.logSurvival.back() < logDone) {
             survival.exhausted = true;
             return survival;
