@@ -18,7 +18,7 @@ namespace {
 // lower end; the values then carry at most half of it as error.
 constexpr double bracketWidth = 1e-10;
 // A rest of the waiting time below this share of it is dropped.
-constexpr double negligible = 1e-12;
+constexpr double negligible = 1e-10;
 // A state's share of the distribution below this has died away: only a
 // state that a sequence leaves for good gets there.
 constexpr double diedAway = 1e-100;

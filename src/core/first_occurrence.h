@@ -33,12 +33,13 @@ struct FirstOccurrence {
 //      S(q) / (1 - a) and S(q) / (1 - b); the midpoint is taken. The bracket
 //      is widened by the rounding of the sums, and a state whose share has
 //      died away (one a sequence leaves for good) is bounded by its share;
-//   b) or S(q) is so small that the rest cannot reach 1e-12 of the wait:
+//   b) or S(q) is so small that the rest cannot reach 1e-10 of the wait:
 //      from any state the next span spins complete the figure with at least
 //      its own chance p^m.
-// - P(at least one) = 1 - S(n) then carries a relative error of at most the
-//   bracket's relative width, since S(q) (1 - S(q + m) / S(q)) moves with the
-//   hazard at most in proportion.
+// - With d sequences, S(n) for n >= d q lies between S(d q) a^(n - d q) and
+//   S(d q) b^(n - d q). P(at least one) = 1 - S(n) then carries a relative
+//   error of at most the bracket's relative width: for S = c e^(-x), a
+//   relative change of x moves 1 - S by at most as much (x e^-x < 1 - e^-x).
 // The slowest figures (span 20 with few occupied positions, up to 2^19
 // states) take a few hundred steps.
 FirstOccurrence firstOccurrence(const Figure& figure, std::int64_t spins, ZeroRule rule);
