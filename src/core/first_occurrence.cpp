@@ -29,7 +29,7 @@ constexpr std::size_t extendedStates = 4096;
 // The bracket costs a division per state, so it is tried every few steps.
 constexpr std::size_t bracketEvery = 4;
 // A guard only: no accepted figure has been seen to come near it.
-constexpr double workBudget = 2e10;
+constexpr double workBudget = 2e9;
 
 // A figure whose occupied offsets are all multiples of d > 1 never links
 // spins of different residues mod d: the spins split into d interleaved
