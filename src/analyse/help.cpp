@@ -57,6 +57,9 @@ Ausgabe je Quelle:
   mindestens einmal vorkommt. Dabei ist N die Zahl der gezählten Würfe (ohne
   die Nullen, wenn sie übersprungen werden), L die Länge der Figur, m die Zahl
   ihrer besetzten Positionen und p = 18/37 (mit --null ueberspringen 1/2).
+  Wartezeit und Wahrscheinlichkeit stehen für jede Figur da, exakt oder mit
+  einem relativen Fehler von höchstens 1e-9: die Wartezeit mit drei Stellen
+  nach dem Punkt, die Wahrscheinlichkeit mit sechs gültigen Ziffern.
   Dazu der längste Ausbleiber: die längste Strecke gezählter Würfe ohne
   Beginn eines Vorkommens (auch vor dem ersten und nach dem letzten), wo er
   beginnt, seine erwartete Länge und die Wahrscheinlichkeit eines mindestens

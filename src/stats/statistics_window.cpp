@@ -17,8 +17,9 @@ namespace {
 constexpr int refreshMilliseconds = 250;
 
 const QString pending = QStringLiteral("wird berechnet …");
-// For a figure whose exact figures would take too long to work out.
-const QString unknown = QStringLiteral("nicht genau berechenbar");
+// Every figure has both values; only the empty one has none, and the window
+// shows no values for it.
+const QString unknown = QStringLiteral("–");
 
 QString exactOr(const std::optional<double>& value, QString (*text)(double)) {
     return value ? text(*value) : unknown;

@@ -1,0 +1,40 @@
+// The waiting time and the chance of at least one occurrence in 10,000,000
+// spins for the slowest figure of span 20 seen: "r.................rr" has
+// the largest automaton (0.75 * 2^19 states, no common factor to split it)
+// and the longest wait among those. Both zero rules; the summary gives the
+// slower rule's best of three repetitions.
+
+#include "core/figure_text.h"
+#include "core/first_occurrence.h"
+#include "seconds_reporter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void BM_WaitSpan20(benchmark::State& state) {
+    const auto figure = sorvik1::parseFigure("r.................rr").figure;
+    const auto rule = state.range(0) == 0 ? sorvik1::ZeroRule::Breaks : sorvik1::ZeroRule::Skipped;
+    for (auto _ : state) {
+        const auto first = sorvik1::firstOccurrence(figure, 10'000'000, rule);
+        if (!first.expectedWait || !first.chanceWithin) {
+            state.SkipWithError("no values");
+        }
+        benchmark::DoNotOptimize(first);
+    }
+}
+BENCHMARK(BM_WaitSpan20)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    sorvik1::bench::SecondsReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::printf("seconds wait_span20 %.6f\n",
+                std::max(reporter.secondsPerIteration("BM_WaitSpan20/0"),
+                         reporter.secondsPerIteration("BM_WaitSpan20/1")));
+    return 0;
+}
