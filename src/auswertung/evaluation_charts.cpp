@@ -6,10 +6,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
+#include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -30,6 +31,8 @@ QChartView* chartView(const char* name, const QString& accessibleName, const QSt
     view->setAccessibleDescription(description);
     view->setFocusPolicy(Qt::StrongFocus);
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    view->chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    view->setMinimumSize(320, 240);
     view->chart()->setLocalizeNumbers(true);
     view->chart()->setLocale(QLocale(QLocale::German, QLocale::Germany));
     return view;
@@ -75,7 +78,8 @@ EvaluationCharts::EvaluationCharts(QWidget* parent)
                                QStringLiteral("Gefunden minus erwartet, über die Dateien in der "
                                               "Reihenfolge ihrer Daten aufsummiert."),
                                this)) {
-    auto* layout = new QVBoxLayout(this);
+    // Side by side: the window is wider than it is high.
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(zView_);
     layout->addWidget(deviationView_);

@@ -3,12 +3,11 @@
 #include "auswertung/evaluation_model.h"
 
 #include <QAbstractItemModel>
+#include <QLocale>
 
 #include <cmath>
 
 namespace {
-
-constexpr int decimals = 2;
 
 QString quotedCell(const QString& text) {
     if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
@@ -20,15 +19,17 @@ QString quotedCell(const QString& text) {
     return QChar('"') + quoted + QChar('"');
 }
 
-// Numbers plain, so a spreadsheet reads them as numbers; a value that does
+// Numbers plain and in full, so a spreadsheet reads them as numbers and
+// agrees with the command-line tool to the last digit; a value that does
 // not exist stays an empty cell.
 QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     const QVariant value = model.data(index, EvaluationModel::valueRole);
     switch (value.typeId()) {
     case QMetaType::Double:
-        return std::isfinite(value.toDouble()) ? QString::number(value.toDouble(), 'f', decimals)
-                                                     .replace(QChar('.'), QChar(','))
-                                               : QString();
+        return std::isfinite(value.toDouble())
+                   ? QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest)
+                         .replace(QChar('.'), QChar(','))
+                   : QString();
     case QMetaType::LongLong:
         return QString::number(value.toLongLong());
     default:

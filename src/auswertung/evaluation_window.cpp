@@ -226,6 +226,7 @@ void EvaluationWindow::showResult() {
     showProgress();
     setBusy(false);
     showCharts();
+    table_->resizeColumnsToContents();
     QString text;
     if (job_.filesFound() == 0 && !result.cancelled) {
         text = QStringLiteral("Keine Permanenzen gefunden: Die Auswahl enthält keine .txt-Datei.");
