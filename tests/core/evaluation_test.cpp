@@ -13,6 +13,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -204,6 +205,9 @@ TEST_P(EvaluationRefusals, ListTheFileAndEvaluateTheRest) {
     std::string bad = (folder.path() / "b.txt").string();
     if (c.bytes == "<folder>") {
         fs::create_directories(bad);
+    } else if (c.bytes == "<fifo>") {
+        // Reading a pipe nobody writes to would wait for ever.
+        ASSERT_EQ(mkfifo(bad.c_str(), 0600), 0);
     } else if (c.bytes != "<missing>") {
         folder.write("b.txt", c.bytes);
     }
@@ -223,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, EvaluationRefusals,
                                                      "Zeile 6"},
                                          RefusalCase{"header_only", "Spielbank\nT\n", "Kopfzeilen"},
                                          RefusalCase{"folder", "<folder>", "Verzeichnis"},
-                                         RefusalCase{"missing", "<missing>", "nicht vorhanden"}),
+                                         RefusalCase{"missing", "<missing>", "nicht vorhanden"},
+                                         RefusalCase{"pipe", "<fifo>", "keine gewöhnliche Datei"}),
                          [](const auto& param) { return param.param.name; });
 
 // A stop keeps every finished file whole and leaves the rest out.
