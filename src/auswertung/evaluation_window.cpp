@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QHideEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressBar>
@@ -94,8 +95,10 @@ void EvaluationWindow::showAndRaise() {
 }
 
 void EvaluationWindow::hideEvent(QHideEvent* event) {
-    // Nobody watches a hidden window's work.
-    job_.cancel();
+    // A closed window's work is wanted no more; a minimised one's still is.
+    if (!event->spontaneous()) {
+        job_.cancel();
+    }
     QSettings settings;
     settings.setValue(sizeKey, size());
     settings.setValue(zeroKey, zeroSkipped_->isChecked());

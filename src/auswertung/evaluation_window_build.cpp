@@ -113,8 +113,10 @@ QTabWidget* EvaluationWindow::buildResults() {
     table_ = new QTableView(tabs);
     table_->setObjectName(QStringLiteral("tabelle"));
     table_->setModel(proxy_);
+    // Unsorted until the user asks: the files stay in the order of their
+    // paths, and a hundred thousand rows need no sorting on arrival.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
-    table_->sortByColumn(EvaluationModel::File, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setAlternatingRowColors(true);

@@ -7,7 +7,6 @@
 TotalLastProxy::TotalLastProxy(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(EvaluationModel::valueRole);
     setSortCaseSensitivity(Qt::CaseInsensitive);
-    setSortLocaleAware(true);
 }
 
 bool TotalLastProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
