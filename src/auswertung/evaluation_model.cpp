@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -133,6 +134,41 @@ QString EvaluationModel::text(int row, int column) const {
         return whole(plain.toLongLong());
     default:
         return plain.toString();
+    }
+}
+
+bool EvaluationModel::less(int a, int b, int column) const {
+    const auto& x = files_[static_cast<std::size_t>(a)];
+    const auto& y = files_[static_cast<std::size_t>(b)];
+    const auto numbers = [](double p, double q) {
+        return std::isnan(p) || std::isnan(q) ? std::isnan(p) && !std::isnan(q) : p < q;
+    };
+    const auto line = [](const sorvik1::FileEvaluation& file, std::size_t i) -> std::string_view {
+        return i < file.header.size() ? std::string_view(file.header[i]) : std::string_view();
+    };
+    switch (column) {
+    case File:
+        return x.path < y.path;
+    case Casino:
+        return line(x, 0) < line(y, 0);
+    case Table:
+        return line(x, 1) < line(y, 1);
+    case Date:
+        return line(x, 2) < line(y, 2);
+    case Spins:
+        return x.spins < y.spins;
+    case Found:
+        return x.found < y.found;
+    case Expected:
+        return numbers(x.moments.expected, y.moments.expected);
+    case Deviation:
+        return numbers(x.moments.standardDeviation, y.moments.standardDeviation);
+    case ZValue:
+        return numbers(x.z, y.z);
+    case Absence:
+        return x.longestAbsence < y.longestAbsence;
+    default:
+        return false;
     }
 }
 

@@ -108,8 +108,7 @@ QTabWidget* EvaluationWindow::buildResults() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("ergebnisse"));
     model_ = new EvaluationModel(this);
-    proxy_ = new TotalLastProxy(this);
-    proxy_->setSourceModel(model_);
+    proxy_ = new TotalLastProxy(model_, this);
     table_ = new QTableView(tabs);
     table_->setObjectName(QStringLiteral("tabelle"));
     table_->setModel(proxy_);

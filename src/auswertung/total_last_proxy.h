@@ -2,15 +2,19 @@
 
 #include <QSortFilterProxyModel>
 
+class EvaluationModel;
+
 // Sorts the result table by any column while the row of all files together
-// stays last, ascending or descending. A value that does not exist (a
-// z-value without variation) sorts before every number.
+// stays last, ascending or descending.
 class TotalLastProxy : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
-    explicit TotalLastProxy(QObject* parent = nullptr);
+    TotalLastProxy(EvaluationModel* model, QObject* parent = nullptr);
 
   protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+  private:
+    const EvaluationModel* model_;
 };
