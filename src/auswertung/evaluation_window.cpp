@@ -65,6 +65,11 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
     connect(copyButton_, &QPushButton::clicked, this, &EvaluationWindow::copyRows);
     connect(&job_, &EvaluationJob::finished, this, &EvaluationWindow::showResult);
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, &EvaluationWindow::showCharts);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (chartsStale_) {
+            showCharts();
+        }
+    });
     progressTimer_.setInterval(progressMilliseconds);
     connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showProgress);
     restoreSettings();
@@ -250,7 +255,13 @@ void EvaluationWindow::showResult() {
     table_->setFocus();
 }
 
+// Drawn only while they can be seen: drawing them behind the table would
+// hold the window for a moment when an evaluation ends.
 void EvaluationWindow::showCharts() {
+    chartsStale_ = tabs_->currentWidget() != charts_;
+    if (chartsStale_) {
+        return;
+    }
     std::vector<const sorvik1::FileEvaluation*> inTableOrder;
     const auto& files = model_->files();
     for (const int row : rowsInViewOrder(false)) {

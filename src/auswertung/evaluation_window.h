@@ -79,6 +79,7 @@ class EvaluationWindow : public QDialog {
 
     Form1& trainer_;
     sorvik1::Figure figure_;
+    bool chartsStale_ = false;
     EvaluationJob job_;
     QTimer progressTimer_;
     std::unique_ptr<FileChooser> chooser_;

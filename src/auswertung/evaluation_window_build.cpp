@@ -122,6 +122,9 @@ QTabWidget* EvaluationWindow::buildResults() {
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the rows in sight and a few more, not from every
+    // row of a long result.
+    table_->horizontalHeader()->setResizeContentsPrecision(50);
     table_->setAccessibleName(QStringLiteral("Ergebnis je Datei"));
     table_->setAccessibleDescription(
         QStringLiteral("Je Datei Spielbank, Tisch, Datum, Würfe, gefundene und erwartete "
