@@ -4,7 +4,43 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <utility>
+
+// What one run shares between its workers and the window: the progress,
+// and every file finished so far, so that a cancel can end the run at once.
+struct EvaluationJob::Run {
+    std::atomic<bool> searching{true};
+    std::atomic<std::int64_t> filesDone{0};
+    std::atomic<std::int64_t> filesTotal{0};
+    std::atomic<std::int64_t> spinsDone{0};
+    std::mutex lock;
+    std::vector<std::string> paths;
+    std::vector<sorvik1::FileRefusal> folders;
+    std::vector<std::pair<std::size_t, sorvik1::FileEvaluation>> files;
+    std::vector<std::pair<std::size_t, std::string>> refused;
+
+    // The files finished so far, in the order of their paths.
+    sorvik1::Evaluation finished() {
+        const std::lock_guard guard(lock);
+        sorvik1::Evaluation evaluation;
+        evaluation.cancelled = true;
+        evaluation.refused = folders;
+        std::sort(files.begin(), files.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::sort(refused.begin(), refused.end());
+        for (const auto& [index, file] : files) {
+            evaluation.files.push_back(file);
+        }
+        for (const auto& [index, reason] : refused) {
+            evaluation.refused.push_back({paths[index], reason});
+        }
+        evaluation.total = sorvik1::totalOf(evaluation.files);
+        return evaluation;
+    }
+};
 
 namespace {
 
@@ -17,53 +53,59 @@ std::string localPath(const QString& path) {
 EvaluationJob::EvaluationJob(QObject* parent) : QObject(parent) {}
 
 EvaluationJob::~EvaluationJob() {
-    cancel();
+    worker_.request_stop();
 }
 
 void EvaluationJob::start(const Request& request) {
     cancel();
-    if (worker_.joinable()) {
-        worker_.join();
-    }
     running_ = true;
-    searching_ = true;
-    filesDone_ = 0;
-    filesTotal_ = 0;
-    spinsDone_ = 0;
     result_ = {};
-    const int generation = ++generation_;
-    worker_ = std::jthread([this, request, generation](std::stop_token stop) {
-        auto evaluation = std::make_shared<sorvik1::Evaluation>();
+    run_ = std::make_shared<Run>();
+    worker_ = std::jthread([this, request, run = run_](std::stop_token stop) {
         std::vector<std::string> paths;
-        std::vector<sorvik1::FileRefusal> unreadable;
-        bool searchCut = false;
         for (const QString& file : request.files) {
             paths.push_back(localPath(file));
         }
+        bool searchCut = false;
         for (const QString& folder : request.folders) {
             auto listing = sorvik1::permanenceFilesIn(localPath(folder), stop);
             paths.insert(paths.end(), listing.files.begin(), listing.files.end());
-            unreadable.insert(unreadable.end(), listing.refused.begin(), listing.refused.end());
+            const std::lock_guard guard(run->lock);
+            run->folders.insert(run->folders.end(), listing.refused.begin(), listing.refused.end());
             searchCut = searchCut || listing.cancelled;
         }
-        filesTotal_ = static_cast<std::int64_t>(paths.size());
-        searching_ = false;
-        *evaluation = sorvik1::evaluateFiles(
+        {
+            const std::lock_guard guard(run->lock);
+            run->paths = paths;
+        }
+        run->filesTotal = static_cast<std::int64_t>(paths.size());
+        run->searching = false;
+        auto evaluation = sorvik1::evaluateFiles(
             paths, request.figure, request.rule, stop,
-            [this](const sorvik1::EvaluationProgress& progress) {
-                filesDone_ = progress.filesDone;
-                spinsDone_ = progress.spinsDone;
+            [&run](const sorvik1::EvaluationProgress& progress) {
+                run->filesDone = progress.filesDone;
+                run->spinsDone = progress.spinsDone;
+                const std::lock_guard guard(run->lock);
+                if (progress.file != nullptr) {
+                    run->files.emplace_back(progress.index, *progress.file);
+                } else if (progress.refusal != nullptr) {
+                    run->refused.emplace_back(progress.index, *progress.refusal);
+                }
             },
             request.threads);
-        evaluation->cancelled = evaluation->cancelled || searchCut;
-        evaluation->refused.insert(evaluation->refused.begin(), unreadable.begin(),
-                                   unreadable.end());
+        if (stop.stop_requested()) {
+            return; // cancel() has delivered what was finished
+        }
+        evaluation.cancelled = evaluation.cancelled || searchCut;
+        evaluation.refused.insert(evaluation.refused.begin(), run->folders.begin(),
+                                  run->folders.end());
         const auto found = static_cast<std::int64_t>(paths.size());
         QMetaObject::invokeMethod(
             this,
-            [this, evaluation, found, generation] {
-                if (generation == generation_) {
-                    deliver(evaluation, found);
+            [this, run, found, evaluation = std::move(evaluation)]() mutable {
+                // A run cancelled meanwhile has delivered already.
+                if (run == run_ && running_) {
+                    deliver(std::move(evaluation), found);
                 }
             },
             Qt::QueuedConnection);
@@ -71,15 +113,23 @@ void EvaluationJob::start(const Request& request) {
 }
 
 void EvaluationJob::cancel() {
+    if (!running_) {
+        return;
+    }
     worker_.request_stop();
+    retired_.push_back(std::move(worker_));
+    deliver(run_->finished(), run_->filesTotal);
 }
 
 EvaluationJob::Progress EvaluationJob::progress() const {
-    return {searching_, filesDone_, filesTotal_, spinsDone_};
+    if (!run_) {
+        return {};
+    }
+    return {run_->searching, run_->filesDone, run_->filesTotal, run_->spinsDone};
 }
 
-void EvaluationJob::deliver(std::shared_ptr<sorvik1::Evaluation> evaluation, std::int64_t found) {
-    result_ = std::move(*evaluation);
+void EvaluationJob::deliver(sorvik1::Evaluation evaluation, std::int64_t found) {
+    result_ = std::move(evaluation);
     filesFound_ = found;
     running_ = false;
     emit finished();

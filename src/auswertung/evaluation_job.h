@@ -6,10 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <thread>
+#include <vector>
 
 // Runs one evaluation away from the window's thread: first the folders are
 // searched for permanence files, then every file is evaluated on all cores.
@@ -37,9 +37,10 @@ class EvaluationJob : public QObject {
     explicit EvaluationJob(QObject* parent = nullptr);
     ~EvaluationJob() override;
 
-    // Starts; a running evaluation is stopped first.
+    // Starts; a running evaluation is cancelled first.
     void start(const Request& request);
-    // Asks the workers to stop after the file each is reading.
+    // Ends the evaluation at once with the files finished so far; the
+    // workers drop the files they are still reading.
     void cancel();
     bool running() const { return running_; }
     Progress progress() const;
@@ -53,17 +54,17 @@ class EvaluationJob : public QObject {
     void finished();
 
   private:
-    void deliver(std::shared_ptr<sorvik1::Evaluation> evaluation, std::int64_t found);
+    struct Run;
+
+    void deliver(sorvik1::Evaluation evaluation, std::int64_t found);
 
     bool running_ = false;
-    // Tells the result of the latest start from one it replaced.
-    int generation_ = 0;
     sorvik1::Evaluation result_;
     std::int64_t filesFound_ = 0;
-    std::atomic<bool> searching_{false};
-    std::atomic<std::int64_t> filesDone_{0};
-    std::atomic<std::int64_t> filesTotal_{0};
-    std::atomic<std::int64_t> spinsDone_{0};
+    std::shared_ptr<Run> run_;
+    // Workers of cancelled runs still finishing the file each reads; joined
+    // at the end, so that a cancel never waits for them.
+    std::vector<std::jthread> retired_;
     // Last, so that it is joined before anything it uses goes.
     std::jthread worker_;
 };

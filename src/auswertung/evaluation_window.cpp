@@ -177,12 +177,9 @@ void EvaluationWindow::start(const QStringList& files, const QStringList& folder
     showProgress();
 }
 
+// The job ends at once with the files finished so far.
 void EvaluationWindow::cancel() {
-    if (busy()) {
-        job_.cancel();
-        cancelButton_->setEnabled(false);
-        status_->setText(QStringLiteral("Wird abgebrochen …"));
-    }
+    job_.cancel();
 }
 
 void EvaluationWindow::setBusy(bool busy) {

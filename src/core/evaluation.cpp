@@ -122,9 +122,10 @@ Evaluation evaluateFiles(const std::vector<std::string>& paths, const Figure& fi
             outcomes[i] = evaluatePath(paths[i], figure, rule);
             const std::lock_guard lock(reporting);
             ++done.filesDone;
-            if (const auto* file = std::get_if<FileEvaluation>(&outcomes[i])) {
-                done.spinsDone += file->spins;
-            }
+            done.index = i;
+            done.file = std::get_if<FileEvaluation>(&outcomes[i]);
+            done.refusal = std::get_if<std::string>(&outcomes[i]);
+            done.spinsDone += done.file != nullptr ? done.file->spins : 0;
             if (progress) {
                 progress(done);
             }

@@ -62,6 +62,11 @@ struct EvaluationProgress {
     std::int64_t filesDone = 0;
     std::int64_t filesTotal = 0;
     std::int64_t spinsDone = 0;
+    // The file just done, its place among the paths, and what it gave:
+    // its figures or the reason it was refused (valid during the call only).
+    std::size_t index = 0;
+    const FileEvaluation* file = nullptr;
+    const std::string* refusal = nullptr;
 };
 using ProgressCallback = std::function<void(const EvaluationProgress&)>;
 
