@@ -119,10 +119,9 @@ TEST_F(Evaluation, CancelStopsQuicklyAndLabelsThePartialTotal) {
     EvaluationWindow* window = open();
     chooser->folder = files.path();
     window->chooseFolder();
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !window->busy() || status(*window).isEmpty() ||
-               window->findChild<QProgressBar*>()->value() > 0;
-    }));
+    // Once the first file is done, the others are being read.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !window->busy() || window->findChild<QProgressBar*>()->value() > 0; }));
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(window, Qt::Key_Escape);
