@@ -72,8 +72,8 @@ const sorvik1::Figure& figure() {
 void evaluate(benchmark::State& state, const std::vector<std::string>& paths) {
     const int threads = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        const auto result = sorvik1::evaluateFiles(paths, figure(), sorvik1::ZeroRule::Breaks, {},
-                                                   {}, threads);
+        const auto result =
+            sorvik1::evaluateFiles(paths, figure(), sorvik1::ZeroRule::Breaks, {}, {}, threads);
         if (result.total.spins != std::int64_t{files} * spinsPerFile) {
             state.SkipWithError("not every spin was counted");
         }
