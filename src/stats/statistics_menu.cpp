@@ -2,6 +2,7 @@
 // occurrence list, or by their shortcuts anywhere in the trainer's window.
 #include "app/form1.h"
 
+#include "auswertung/open_evaluation.h"
 #include "stats/statistics_window.h"
 #include "ui/caption_label.h"
 #include "ui/list_box.h"
@@ -15,6 +16,8 @@ void Form1::connectStatisticsMenu() {
         }
         statistics_->showBeside();
     });
+    menu->add(QStringLiteral("Permanenzen auswerten …"), Qt::Key_F8,
+              [this] { openEvaluation(*this); });
     menu->offerOn(lmenge);
     menu->offerOn(Liste);
 }

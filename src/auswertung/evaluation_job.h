@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/evaluation.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <thread>
+#include <vector>
+
+// Runs one evaluation away from the window's thread: first the folders are
+// searched for permanence files, then every file is evaluated on all cores.
+// The window asks for the progress whenever it likes; the result arrives
+// through the event loop. Nothing here touches a widget.
+class EvaluationJob : public QObject {
+    Q_OBJECT
+
+  public:
+    struct Request {
+        QStringList files;
+        QStringList folders; // searched with their sub-folders for "*.txt"
+        sorvik1::Figure figure;
+        sorvik1::ZeroRule rule = sorvik1::ZeroRule::Breaks;
+        int threads = 0; // 0: one per core
+    };
+
+    struct Progress {
+        bool searching = false; // still looking for files in the folders
+        std::int64_t filesDone = 0;
+        std::int64_t filesTotal = 0;
+        std::int64_t spinsDone = 0;
+    };
+
+    explicit EvaluationJob(QObject* parent = nullptr);
+    ~EvaluationJob() override;
+
+    // Starts; a running evaluation is cancelled first.
+    void start(const Request& request);
+    // Ends the evaluation at once with the files finished so far; the
+    // workers drop the files they are still reading.
+    void cancel();
+    bool running() const { return running_; }
+    Progress progress() const;
+
+    // Valid after finished(), until the next start.
+    const sorvik1::Evaluation& result() const { return result_; }
+    // How many files the folders and the chosen files gave.
+    std::int64_t filesFound() const { return filesFound_; }
+
+  signals:
+    void finished();
+
+  private:
+    struct Run;
+
+    void deliver(sorvik1::Evaluation evaluation, std::int64_t found);
+
+    bool running_ = false;
+    sorvik1::Evaluation result_;
+    std::int64_t filesFound_ = 0;
+    std::shared_ptr<Run> run_;
+    // Workers of cancelled runs still finishing the file each reads; joined
+    // at the end, so that a cancel never waits for them.
+    std::vector<std::jthread> retired_;
+    // Last, so that it is joined before anything it uses goes.
+    std::jthread worker_;
+};
