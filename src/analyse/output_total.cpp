@@ -39,6 +39,9 @@ std::optional<std::vector<Field>> totalFields(const std::vector<SourceReport>& r
         {"erwartet", total.expected},
         {"standardabweichung", total.standardDeviation},
         {"z_wert", orNone(total.z)},
+        // The longest absence of any one file: absences never run from one
+        // file into the next.
+        {"laengster_ausbleiber", total.longestAbsence},
     };
     std::vector<Field> fields = fieldsOf(*first, options);
     for (Field& field : fields) {

@@ -1,9 +1,9 @@
 #include "core/evaluation.h"
 
 #include "core/colour.h"
-#include "core/evaluation_file.h"
 #include "core/occurrence_scan.h"
 #include "core/permanence.h"
+#include "core/permanence_intake.h"
 #include "core/permanence_refusal.h"
 #include "core/roulette_number.h"
 #include "core/text_encoding.h"
@@ -49,13 +49,13 @@ constexpr std::size_t headerLines = 3;
 using Outcome = std::variant<std::monostate, FileEvaluation, std::string>;
 
 Outcome evaluatePath(const std::string& path, const Figure& figure, ZeroRule rule) {
-    FileBytes file = readPermanenceFile(path);
-    if (!file.failure.empty()) {
-        return std::move(file.failure);
+    // The same intake as the trainer's import, so a file is refused here for
+    // the same reason in the same words; the bytes are gone once parsed.
+    const PermanenceIntake intake = intakePermanence(path);
+    if (intake.failure.refusal != IntakeRefusal::None) {
+        return intakeRefusalText(intake.failure);
     }
-    const Permanence permanence = parsePermanence(file.bytes);
-    // The bytes are no longer needed once parsed.
-    file.bytes = std::string();
+    const Permanence& permanence = intake.permanence;
     if (std::string reason = permanenceRefusal(permanence); !reason.empty()) {
         return reason;
     }

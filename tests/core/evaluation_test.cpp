@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, EvaluationRefusals,
                                          RefusalCase{"header_only", "Spielbank\nT\n", "Kopfzeilen"},
                                          RefusalCase{"folder", "<folder>", "Verzeichnis"},
                                          RefusalCase{"missing", "<missing>", "nicht vorhanden"},
-                                         RefusalCase{"pipe", "<fifo>", "keine gewöhnliche Datei"}),
+                                         RefusalCase{"pipe", "<fifo>", "keine Datei"}),
                          [](const auto& param) { return param.param.name; });
 
 // A stop keeps every finished file whole and leaves the rest out.
