@@ -15,16 +15,16 @@ double share(std::int64_t part, std::int64_t whole) {
 } // namespace
 
 double PracticeScore::hitRate() const {
-    return share(hits, signals);
+    return share(hits, signalCount);
 }
 double PracticeScore::missRate() const {
-    return share(missed, signals);
+    return share(missed, signalCount);
 }
 double PracticeScore::wrongColourRate() const {
-    return share(wrongColour, signals);
+    return share(wrongColour, signalCount);
 }
 double PracticeScore::falseCallRate() const {
-    return share(falseCalls, settled - signals);
+    return share(falseCalls, settled - signalCount);
 }
 
 std::optional<std::int64_t> PracticeScore::medianReactionMs() const {
@@ -69,7 +69,7 @@ std::optional<Settled> PracticeJudge::show(int number) {
         s.decidingNumber = number;
         s.call = call_;
         if (signal_) {
-            ++score_.signals;
+            ++score_.signalCount;
             s.perfectUnits = stakeResult(figureColour(), number, halfOnZero_);
             s.verdict = !call_                            ? Verdict::Missed
                         : call_->colour == figureColour() ? Verdict::Hit

@@ -40,7 +40,7 @@ struct Settled {
 struct PracticeScore {
     std::int64_t spins = 0;   // spins shown
     std::int64_t settled = 0; // decisions settled by a following spin
-    std::int64_t signals = 0;
+    std::int64_t signalCount = 0;
     std::int64_t hits = 0;
     std::int64_t wrongColour = 0;
     std::int64_t missed = 0;

@@ -95,7 +95,7 @@ TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
         }
     }
     const auto& score = judge.score();
-    EXPECT_EQ(score.signals, signals);
+    EXPECT_EQ(score.signalCount, signals);
     EXPECT_EQ(score.hits, hits);
     EXPECT_EQ(score.falseCalls, falseCalls);
     EXPECT_EQ(score.hits + score.wrongColour + score.missed, signals);
