@@ -3,9 +3,11 @@
 #include "app/form1.h"
 
 #include "stats/statistics_window.h"
+#include "uebung/practice_window.h"
 #include "ui/caption_label.h"
 
 #include <QMenu>
+#include <QShortcut>
 
 void Form1::connectStatisticsMenu() {
     lmenge->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -18,6 +20,11 @@ void Form1::connectStatisticsMenu() {
             }
             statistics_->showBeside();
         });
+        menu->addAction(QStringLiteral("Übung …"), QKeySequence(Qt::Key_F9), this,
+                        [this] { openPractice(*this); });
         menu->popup(lmenge->mapToGlobal(at));
     });
+    // Works wherever the focus is in the trainer.
+    auto* practice = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    connect(practice, &QShortcut::activated, this, [this] { openPractice(*this); });
 }

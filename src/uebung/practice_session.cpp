@@ -8,7 +8,7 @@
 PracticeSession::PracticeSession(PracticeSettings settings, const sorvik1::Clock& clock,
                                  QObject* parent)
     : QObject(parent), settings_(std::move(settings)), clock_(clock),
-      judge_(settings_.figure, settings_.halfOnZero), random_(settings_.seed) {
+      judge_(settings_.figure, settings_.halfOnZero), random_(settings_.seed, settings_.stream) {
     using Tempo = PracticeSettings::Tempo;
     const double seconds =
         settings_.tempo == Tempo::Fast
@@ -31,8 +31,8 @@ std::optional<int> PracticeSession::nextNumber() {
     if (settings_.permanence.empty()) {
         return random_.number();
     }
-    if (shown_.size() < settings_.permanence.size()) {
-        return settings_.permanence[shown_.size()];
+    if (spins_.size() < settings_.permanence.size()) {
+        return settings_.permanence[spins_.size()];
     }
     return std::nullopt;
 }
@@ -46,8 +46,12 @@ void PracticeSession::advance() {
         finish(PracticeEnd::PermanenceEnded);
         return;
     }
-    shown_.push_back(*number);
     const auto settled = judge_.show(*number);
+    if (settled && settled->call) {
+        spins_.back().call = settled->call->colour;
+        spins_.back().reactionMs = settled->call->reactionMs;
+    }
+    spins_.push_back({*number, sorvik1::noColour, std::nullopt});
     spinAppeared_ = clock_.now();
     emit spinShown(*number, settled);
     if (limitReached()) {
@@ -68,7 +72,7 @@ void PracticeSession::call(sorvik1::Farbcode colour) {
     }
     const std::int64_t reaction = std::max<std::int64_t>(0, spinAppeared_.msecsTo(clock_.now()));
     if (const auto verdict = judge_.call({colour, reaction})) {
-        emit called(*verdict, reaction);
+        emit called(*verdict, colour, reaction);
     }
 }
 

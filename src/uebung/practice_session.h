@@ -2,6 +2,7 @@
 
 #include "core/practice.h"
 #include "core/random.h"
+#include "uebung/practice_record.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -30,7 +31,9 @@ struct PracticeSettings {
     bool halfOnZero = false;
     // The spins of a loaded permanence, in order; empty for a random run.
     std::vector<int> permanence;
-    std::uint64_t seed = 0; // of the random run
+    // The random run: practice n of a window draws from stream n of the seed.
+    std::uint64_t seed = 0;
+    std::uint64_t stream = 0;
 };
 
 inline constexpr int fastestSpinsPerSecond = 20;
@@ -53,8 +56,8 @@ class PracticeSession : public QObject {
     bool running() const { return running_; }
     bool paused() const { return paused_; }
     QDateTime started() const { return started_; }
-    // The numbers shown so far, oldest first.
-    const std::vector<int>& shown() const { return shown_; }
+    // The spins shown so far with the calls made after them, oldest first.
+    const std::vector<SpinRecord>& spins() const { return spins_; }
 
     // Shows the first spin and, at a timed tempo, starts the clock.
     void start();
@@ -70,7 +73,7 @@ class PracticeSession : public QObject {
 
   signals:
     void spinShown(int number, const std::optional<sorvik1::Settled>& settled);
-    void called(sorvik1::Verdict verdict, std::int64_t reactionMs);
+    void called(sorvik1::Verdict verdict, sorvik1::Farbcode colour, std::int64_t reactionMs);
     void pausedChanged(bool paused);
     void finished(PracticeEnd why);
 
@@ -86,7 +89,7 @@ class PracticeSession : public QObject {
     QTimer timer_;
     QDateTime started_;
     QDateTime spinAppeared_;
-    std::vector<int> shown_;
+    std::vector<SpinRecord> spins_;
     bool running_ = false;
     bool paused_ = false;
 };

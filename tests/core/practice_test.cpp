@@ -2,6 +2,7 @@
 #include "core/practice.h"
 #include "core/random.h"
 #include "core/spin_source.h"
+#include "practice_rule.h"
 
 #include <gtest/gtest.h>
 
@@ -11,38 +12,10 @@
 namespace {
 
 using sorvik1::black;
-using sorvik1::Call;
 using sorvik1::Figure;
 using sorvik1::PracticeJudge;
 using sorvik1::red;
 using sorvik1::Verdict;
-
-// The rule written out afresh: after spin n the next spin decides when the
-// figure, without its last position, starts at spin n - span + 2 (a spin of
-// the practice). A one-position figure has nothing to wait for.
-bool signalAfter(const Figure& figure, const std::vector<std::int16_t>& zahlen, std::int64_t n) {
-    const int last = figure.span() - 1;
-    if (last == 0) {
-        return true;
-    }
-    const std::int64_t start = n - last + 1;
-    if (start < 1) {
-        return false;
-    }
-    std::vector<sorvik1::Farbcode> prefix;
-    for (int offset = 0; offset < last; ++offset) {
-        prefix.push_back(figure.at(offset));
-    }
-    const auto source = sorvik1::SpinSource::drawn(sorvik1::wheelColours(), zahlen);
-    return Figure::fromOffsets(prefix).startsAt(source, start);
-}
-
-double stake(sorvik1::Farbcode colour, int number, bool half) {
-    if (number == 0) {
-        return half ? -0.5 : -1.0;
-    }
-    return sorvik1::wheelColours()[static_cast<std::size_t>(number)] == colour ? 1.0 : -1.0;
-}
 
 struct RuleCase {
     std::string figure;
@@ -60,7 +33,6 @@ class PracticeRule : public testing::TestWithParam<RuleCase> {};
 TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
     const Figure figure = sorvik1::parseFigure(GetParam().figure).figure;
     const bool half = GetParam().halfOnZero;
-    const sorvik1::Farbcode own = figure.at(figure.span() - 1);
     constexpr std::int64_t spins = 20'000;
     sorvik1::Random random(18);
     std::vector<std::int16_t> zahlen(spins + 2, 0);
@@ -72,23 +44,21 @@ TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
         const auto settled = judge.show(zahlen[static_cast<std::size_t>(n)]);
         ASSERT_EQ(settled.has_value(), n > 1);
         if (settled) {
-            const bool signal = signalAfter(figure, zahlen, n - 1);
-            const int deciding = zahlen[static_cast<std::size_t>(n)];
-            const auto colour = settled->call ? settled->call->colour : sorvik1::noColour;
-            const Verdict expected = !signal ? (settled->call ? Verdict::FalseCall : Verdict::Quiet)
-                                     : !settled->call ? Verdict::Missed
-                                     : colour == own  ? Verdict::Hit
-                                                      : Verdict::WrongColour;
-            ASSERT_EQ(settled->verdict, expected) << "spin " << n;
-            ASSERT_EQ(settled->units, settled->call ? stake(colour, deciding, half) : 0.0);
-            ASSERT_EQ(settled->perfectUnits, signal ? stake(own, deciding, half) : 0.0);
-            signals += signal;
-            hits += expected == Verdict::Hit;
-            falseCalls += expected == Verdict::FalseCall;
-            units += settled->units;
-            perfect += settled->perfectUnits;
+            const auto expected =
+                sorvik1::testing::expectedSettled(figure, zahlen, n - 1, settled->call, half);
+            ASSERT_EQ(settled->verdict, expected.verdict) << "spin " << n;
+            ASSERT_EQ(settled->decidingNumber, expected.decidingNumber);
+            ASSERT_EQ(settled->units, expected.units);
+            ASSERT_EQ(settled->perfectUnits, expected.perfectUnits);
+            signals += expected.verdict == Verdict::Hit ||
+                       expected.verdict == Verdict::WrongColour ||
+                       expected.verdict == Verdict::Missed;
+            hits += expected.verdict == Verdict::Hit;
+            falseCalls += expected.verdict == Verdict::FalseCall;
+            units += expected.units;
+            perfect += expected.perfectUnits;
         }
-        ASSERT_EQ(judge.signal(), signalAfter(figure, zahlen, n)) << "spin " << n;
+        ASSERT_EQ(judge.signal(), sorvik1::testing::signalAfter(figure, zahlen, n)) << "spin " << n;
         if (random.below(judge.signal() ? 3 : 20) == 0) {
             const auto verdict = judge.call({random.below(2) == 0 ? red : black, 0});
             ASSERT_TRUE(verdict.has_value());
