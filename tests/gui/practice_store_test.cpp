@@ -72,7 +72,9 @@ TEST_F(PracticeStoreTest, MigratesAnOlderDatabaseAndKeepsItsPractices) {
     EXPECT_EQ(records[0].figure, QStringLiteral("rr.s"));
     EXPECT_EQ(records[0].medianReactionMs, 830);
     PracticeRecord added;
+    added.started = QDateTime(QDate(2026, 12, 2), QTime(9, 30), Qt::UTC);
     added.figure = QStringLiteral("s");
+    added.tempo = QStringLiteral("wie am Tisch");
     added.spins = {{17, sorvik1::black, 420}, {3, sorvik1::noColour, std::nullopt}};
     EXPECT_TRUE(store.add(added));
     Sql sql(path());
