@@ -126,11 +126,11 @@ void HistoryView::showFiltered() {
     chart->addSeries(hitRate);
     chart->addSeries(reaction);
     auto* practices = axis(QStringLiteral("Übung"),
-                           std::max<double>(2, static_cast<double>(shown_.size())), "%d");
+                           std::max<double>(2, static_cast<double>(shown_.size())), "%.0f");
     practices->setMin(1);
     practices->setTickType(QValueAxis::TicksDynamic);
     practices->setTickInterval(std::max(1.0, std::ceil(static_cast<double>(shown_.size()) / 10)));
-    auto* rate = axis(QStringLiteral("Trefferquote (%)"), 100, "%d");
+    auto* rate = axis(QStringLiteral("Trefferquote (%)"), 100, "%.0f");
     auto* seconds = axis(QStringLiteral("Reaktionszeit (s)"), std::ceil(slowest), "%.1f");
     chart->addAxis(practices, Qt::AlignBottom);
     chart->addAxis(rate, Qt::AlignLeft);

@@ -37,6 +37,8 @@ QLabel* wrappingLabel(QWidget* parent, const QString& name) {
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setAccessibleName(name);
+    // Takes the width the layout gives and wraps in it.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
 }
 
@@ -122,7 +124,9 @@ QGroupBox* PracticeWindow::buildSettings() {
     limitKind->setAccessibleName(QStringLiteral("Ende nach Würfen oder Signalen"));
     limitRow->addWidget(limitCount);
     limitRow->addWidget(limitKind);
-    form->addRow(QStringLiteral("&Ende nach:"), limitRow);
+    auto* limitLabel = new QLabel(QStringLiteral("&Ende nach:"), group);
+    limitLabel->setBuddy(limitCount);
+    form->addRow(limitLabel, limitRow);
     halfOnZero = new QCheckBox(QStringLiteral("Teilung bei &Null"), group);
     halfOnZero->setAccessibleDescription(
         QStringLiteral("Eine Zero kostet nur den halben Einsatz."));
@@ -135,6 +139,7 @@ QWidget* PracticeWindow::buildPractice() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     figureLabel = wrappingLabel(page, QStringLiteral("Figur"));
+    figureLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     layout->addWidget(figureLabel);
     settingsGroup_ = buildSettings();
     layout->addWidget(settingsGroup_);
@@ -159,10 +164,12 @@ QWidget* PracticeWindow::buildPractice() {
     auto* said = new QVBoxLayout;
     judgement = wrappingLabel(page, QStringLiteral("Urteil"));
     QFont big = judgement->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setPointSizeF(big.pointSizeF() * 1.2);
     big.setBold(true);
     judgement->setFont(big);
     judgement->setMinimumWidth(360);
+    judgement->setMinimumHeight(QFontMetrics(big).lineSpacing() * 3);
+    judgement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scoreLine = wrappingLabel(page, QStringLiteral("Stand"));
     keyHelp = wrappingLabel(page, QStringLiteral("Tasten"));
     keyHelp->setText(QStringLiteral(
@@ -176,6 +183,7 @@ QWidget* PracticeWindow::buildPractice() {
     play->addLayout(said, 1);
     layout->addLayout(play);
     summary = wrappingLabel(page, QStringLiteral("Auswertung"));
+    summary->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     summary->hide();
     layout->addWidget(summary);
 

@@ -25,7 +25,7 @@ QColor cellColour(int number) {
 
 SpinStrip::SpinStrip(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Letzte Würfe"));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedSize(sizeHint());
     describe();
 }
 
