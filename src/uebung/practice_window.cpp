@@ -72,7 +72,10 @@ PracticeWindow::PracticeWindow(Form1& trainer)
     qApp->installEventFilter(this);
 }
 
-PracticeWindow::~PracticeWindow() = default;
+// A practice under way when the trainer closes is kept like one ended.
+PracticeWindow::~PracticeWindow() {
+    endPractice();
+}
 
 void PracticeWindow::setMessageBox(std::unique_ptr<MessageBox> box) {
     messageBox_ = std::move(box);

@@ -187,3 +187,23 @@ TEST_F(PracticeTest, HistoryFiltersByFigureAndDeletesOnlyWhenConfirmed) {
 }
 
 } // namespace
+
+namespace {
+
+// Closing the trainer in the middle of a practice keeps what was practised.
+TEST_F(PracticeTest, APracticeUnderWayIsStoredWhenTheWindowGoes) {
+    activate("rs");
+    choose(Tempo::OnKey, 100);
+    auto* other = new PracticeWindow(form);
+    other->setMessageBox(std::make_unique<ScriptedMessageBox>());
+    other->useDatabase(databasePath());
+    other->show();
+    other->startPractice();
+    other->session()->advance();
+    delete other;
+    const auto records = PracticeStore(databasePath()).list();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records.front().spinCount, 2);
+}
+
+} // namespace
