@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils
+    libqt6sql6-sqlite
     "$@"
 )
 

@@ -58,6 +58,7 @@ class Form1 : public QWidget {
     void setPrinter(std::unique_ptr<sorvik1::Printer> printer);
     void setClock(std::unique_ptr<sorvik1::Clock> clock);
     const sorvik1::Clock& clock() const { return *clock_; }
+    const Options& options() const { return options_; }
 
     // Answers an action that ended in an exception: says so in a box and
     // leaves the trainer usable (the application object calls this).

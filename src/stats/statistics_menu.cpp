@@ -4,6 +4,7 @@
 
 #include "auswertung/open_evaluation.h"
 #include "stats/statistics_window.h"
+#include "uebung/practice_window.h"
 #include "ui/caption_label.h"
 #include "ui/list_box.h"
 #include "ui/window_menu.h"
@@ -18,6 +19,7 @@ void Form1::connectStatisticsMenu() {
     });
     menu->add(QStringLiteral("Permanenzen auswerten …"), Qt::Key_F8,
               [this] { openEvaluation(*this); });
+    menu->add(QStringLiteral("Übung …"), Qt::Key_F9, [this] { openPractice(*this); });
     menu->offerOn(lmenge);
     menu->offerOn(Liste);
 }

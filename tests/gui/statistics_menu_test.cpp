@@ -1,6 +1,10 @@
 #include "statistics_steps.h"
 
 #include "stats/placement.h"
+#include "uebung/practice_window.h"
+
+#include <QPushButton>
+#include <QStandardPaths>
 
 #include <QScreen>
 
@@ -16,7 +20,18 @@ class StatisticsMenu : public WindowTest {
 
 TEST_F(StatisticsMenu, RightClickOnTheCountOffersStatistics) {
     EXPECT_EQ(rightClickMenu(form), (QStringList{QStringLiteral("Statistik …"),
-                                                 QStringLiteral("Permanenzen auswerten …")}));
+                                                 QStringLiteral("Permanenzen auswerten …"),
+                                                 QStringLiteral("Übung …")}));
+}
+
+// F9 opens the practice wherever the focus is in the trainer.
+TEST_F(StatisticsMenu, F9OpensThePractice) {
+    QStandardPaths::setTestModeEnabled(true); // its history goes to a test folder
+    form.okstart->setFocus();
+    QTest::keyClick(form.okstart, Qt::Key_F9);
+    const auto* practice = form.findChild<PracticeWindow*>();
+    ASSERT_NE(practice, nullptr);
+    EXPECT_TRUE(practice->isVisible());
 }
 
 TEST_F(StatisticsMenu, OpensOneWindowBesideTheTrainer) {

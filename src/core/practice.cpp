@@ -1,0 +1,123 @@
+#include "core/practice.h"
+
+#include "core/colour.h"
+
+#include <algorithm>
+
+namespace sorvik1 {
+
+namespace {
+
+double share(std::int64_t part, std::int64_t whole) {
+    return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;
+}
+
+} // namespace
+
+double PracticeScore::hitRate() const {
+    return share(hits, signalCount);
+}
+double PracticeScore::missRate() const {
+    return share(missed, signalCount);
+}
+double PracticeScore::wrongColourRate() const {
+    return share(wrongColour, signalCount);
+}
+double PracticeScore::falseCallRate() const {
+    return share(falseCalls, settled - signalCount);
+}
+
+std::optional<std::int64_t> PracticeScore::medianReactionMs() const {
+    if (reactionsMs.empty()) {
+        return std::nullopt;
+    }
+    std::vector<std::int64_t> sorted = reactionsMs;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t middle = sorted.size() / 2;
+    // Of an even count the mean of the middle two, rounded down.
+    return sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+}
+
+double stakeResult(Farbcode colour, int number, bool halfOnZero) {
+    const Farbcode came =
+        number >= 0 && number <= 36 ? wheelColours()[static_cast<std::size_t>(number)] : noColour;
+    if (came == noColour) {
+        return halfOnZero ? -0.5 : -1.0;
+    }
+    return came == colour ? 1.0 : -1.0;
+}
+
+PracticeJudge::PracticeJudge(const Figure& figure, bool halfOnZero)
+    : figure_(figure), halfOnZero_(halfOnZero) {}
+
+std::optional<Verdict> PracticeJudge::call(const Call& call) {
+    if (call_ || score_.spins == 0 || (call.colour != red && call.colour != black)) {
+        return std::nullopt;
+    }
+    call_ = call;
+    if (!signal_) {
+        return Verdict::FalseCall;
+    }
+    return call.colour == figureColour() ? Verdict::Hit : Verdict::WrongColour;
+}
+
+std::optional<Settled> PracticeJudge::show(int number) {
+    number = number >= 0 && number <= 36 ? number : 0;
+    std::optional<Settled> settled;
+    if (score_.spins > 0) {
+        Settled s;
+        s.decidingNumber = number;
+        s.call = call_;
+        if (signal_) {
+            ++score_.signalCount;
+            s.perfectUnits = stakeResult(figureColour(), number, halfOnZero_);
+            s.verdict = !call_                            ? Verdict::Missed
+                        : call_->colour == figureColour() ? Verdict::Hit
+                                                          : Verdict::WrongColour;
+        } else {
+            s.verdict = call_ ? Verdict::FalseCall : Verdict::Quiet;
+        }
+        if (call_) {
+            s.units = stakeResult(call_->colour, number, halfOnZero_);
+            score_.reactionsMs.push_back(call_->reactionMs);
+        }
+        ++score_.settled;
+        score_.hits += s.verdict == Verdict::Hit;
+        score_.wrongColour += s.verdict == Verdict::WrongColour;
+        score_.missed += s.verdict == Verdict::Missed;
+        score_.falseCalls += s.verdict == Verdict::FalseCall;
+        score_.units += s.units;
+        score_.perfectUnits += s.perfectUnits;
+        settled = s;
+    }
+    ++score_.spins;
+    call_.reset();
+    const auto keep = static_cast<std::size_t>(std::max(figure_.span() - 1, 0));
+    if (keep > 0) {
+        recent_.push_back(wheelColours()[static_cast<std::size_t>(number)]);
+        if (recent_.size() > keep) {
+            recent_.pop_front();
+        }
+    }
+    signal_ = signalNow();
+    return settled;
+}
+
+bool PracticeJudge::signalNow() const {
+    if (figure_.empty()) {
+        return false;
+    }
+    const int last = figure_.span() - 1;
+    if (recent_.size() < static_cast<std::size_t>(last)) {
+        return false;
+    }
+    for (int i = 0; i + 1 < figure_.occupiedCount(); ++i) {
+        const int offset = figure_.occupiedOffset(i);
+        if (recent_[static_cast<std::size_t>(offset)] != figure_.at(offset)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace sorvik1

@@ -1,0 +1,384 @@
+#include "uebung/practice_window.h"
+
+#include "app/form1.h"
+#include "core/figure_text.h"
+#include "core/roulette_number.h"
+#include "stats/german_numbers.h"
+#include "stats/placement.h"
+#include "uebung/history_view.h"
+#include "uebung/practice_texts.h"
+#include "uebung/spin_strip.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const QString title = QStringLiteral("Übung – Sorvik1");
+
+QLabel* wrappingLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAccessibleName(name);
+    // Takes the width the layout gives and wraps in it.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+QPushButton* plainButton(const QString& text, const QString& description, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    // Enter belongs to the practice, never to a default button.
+    button->setAutoDefault(false);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(Form1& trainer)
+    : QDialog(&trainer, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      trainer_(trainer), messageBox_(std::make_unique<QtMessageBox>()),
+      databasePath_(PracticeStore::defaultPath()) {
+    setObjectName(QStringLiteral("uebung"));
+    setWindowTitle(title);
+    tabs = new QTabWidget(this);
+    tabs->addTab(buildPractice(), QStringLiteral("&Üben"));
+    history = new HistoryView(this);
+    history->setConfirmClear([this] {
+        return message(QStringLiteral("Den ganzen Verlauf aller Übungen löschen? Das lässt sich "
+                                      "nicht rückgängig machen."),
+                       msgstyle::yesNoAsk) == answer::yes;
+    });
+    tabs->addTab(history, QStringLiteral("&Verlauf"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    showTempoChoice();
+    qApp->installEventFilter(this);
+}
+
+// A practice under way when the trainer closes is kept like one ended.
+PracticeWindow::~PracticeWindow() {
+    endPractice();
+}
+
+void PracticeWindow::setMessageBox(std::unique_ptr<MessageBox> box) {
+    messageBox_ = std::move(box);
+}
+
+void PracticeWindow::useDatabase(const QString& path) {
+    databasePath_ = path;
+    history->setStore(nullptr, {});
+    store_.reset();
+    if (isVisible()) {
+        openStore();
+    }
+}
+
+QGroupBox* PracticeWindow::buildSettings() {
+    auto* group = new QGroupBox(QStringLiteral("Einstellungen"));
+    auto* form = new QFormLayout(group);
+    source = new QComboBox(group);
+    source->addItems({QStringLiteral("Zufallswürfen"), QStringLiteral("geladener Permanenz")});
+    form->addRow(QStringLiteral("Wü&rfe aus:"), source);
+    tempo = new QComboBox(group);
+    tempo->addItems({QStringLiteral("wie am Tisch"), QStringLiteral("schnell"),
+                     QStringLiteral("auf Tastendruck")});
+    tempo->setAccessibleDescription(
+        QStringLiteral("Bei „auf Tastendruck“ zeigt Pfeil rechts oder Enter den nächsten Wurf."));
+    form->addRow(QStringLiteral("&Tempo:"), tempo);
+    secondsPerSpin = new QDoubleSpinBox(group);
+    secondsPerSpin->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    secondsPerSpin->setRange(1, 60);
+    secondsPerSpin->setSingleStep(0.5);
+    secondsPerSpin->setDecimals(1);
+    secondsPerSpin->setValue(4);
+    secondsPerSpin->setSuffix(QStringLiteral(" s"));
+    form->addRow(QStringLiteral("&Sekunden je Wurf:"), secondsPerSpin);
+    spinsPerSecond = new QSpinBox(group);
+    spinsPerSecond->setRange(1, fastestSpinsPerSecond);
+    spinsPerSecond->setValue(10);
+    form->addRow(QStringLiteral("Würfe je Se&kunde:"), spinsPerSecond);
+    auto* limitRow = new QHBoxLayout;
+    limitCount = new QSpinBox(group);
+    limitCount->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    limitCount->setGroupSeparatorShown(true);
+    limitCount->setRange(1, 1'000'000);
+    limitCount->setValue(200);
+    limitCount->setAccessibleName(QStringLiteral("Ende nach"));
+    limitKind = new QComboBox(group);
+    limitKind->addItems({QStringLiteral("Würfen"), QStringLiteral("Signalen")});
+    limitKind->setAccessibleName(QStringLiteral("Ende nach Würfen oder Signalen"));
+    limitRow->addWidget(limitCount);
+    limitRow->addWidget(limitKind);
+    auto* limitLabel = new QLabel(QStringLiteral("&Ende nach:"), group);
+    limitLabel->setBuddy(limitCount);
+    form->addRow(limitLabel, limitRow);
+    halfOnZero = new QCheckBox(QStringLiteral("Teilung bei &Null"), group);
+    halfOnZero->setAccessibleDescription(
+        QStringLiteral("Eine Zero kostet nur den halben Einsatz."));
+    form->addRow(halfOnZero);
+    connect(tempo, &QComboBox::currentIndexChanged, this, &PracticeWindow::showTempoChoice);
+    return group;
+}
+
+QWidget* PracticeWindow::buildPractice() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    figureLabel = wrappingLabel(page, QStringLiteral("Figur"));
+    figureLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    layout->addWidget(figureLabel);
+    settingsGroup_ = buildSettings();
+    layout->addWidget(settingsGroup_);
+
+    auto* buttons = new QHBoxLayout;
+    startButton = plainButton(QStringLiteral("&Start"),
+                              QStringLiteral("Beginnt eine Übung mit der aktiven Figur."), page);
+    pauseButton =
+        plainButton(QStringLiteral("&Pause"), QStringLiteral("Hält die Übung an (Taste P)."), page);
+    endButton = plainButton(QStringLiteral("&Beenden"),
+                            QStringLiteral("Beendet die Übung und zeigt die Auswertung."), page);
+    for (QPushButton* button : {startButton, pauseButton, endButton}) {
+        buttons->addWidget(button);
+    }
+    pauseButton->setEnabled(false);
+    endButton->setEnabled(false);
+    layout->addLayout(buttons);
+
+    auto* play = new QHBoxLayout;
+    strip = new SpinStrip(page);
+    play->addWidget(strip);
+    auto* said = new QVBoxLayout;
+    judgement = wrappingLabel(page, QStringLiteral("Urteil"));
+    QFont big = judgement->font();
+    big.setPointSizeF(big.pointSizeF() * 1.2);
+    big.setBold(true);
+    judgement->setFont(big);
+    judgement->setMinimumWidth(360);
+    judgement->setMinimumHeight(QFontMetrics(big).lineSpacing() * 3);
+    judgement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scoreLine = wrappingLabel(page, QStringLiteral("Stand"));
+    keyHelp = wrappingLabel(page, QStringLiteral("Tasten"));
+    keyHelp->setText(QStringLiteral(
+        "Wenn die Figur bis auf ihre letzte Stelle komplett ist: R setzt auf Rot, S auf "
+        "Schwarz, die Leertaste auf die Farbe der Figur. Sonst den Wurf vorbeigehen lassen.\n"
+        "P hält an. Bei „auf Tastendruck“ zeigen Pfeil rechts oder Enter den nächsten Wurf."));
+    said->addWidget(judgement);
+    said->addWidget(scoreLine);
+    said->addStretch();
+    said->addWidget(keyHelp);
+    play->addLayout(said, 1);
+    layout->addLayout(play);
+    summary = wrappingLabel(page, QStringLiteral("Auswertung"));
+    summary->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    summary->hide();
+    layout->addWidget(summary);
+
+    connect(startButton, &QPushButton::clicked, this, &PracticeWindow::startPractice);
+    connect(endButton, &QPushButton::clicked, this, &PracticeWindow::endPractice);
+    connect(pauseButton, &QPushButton::clicked, this, [this] {
+        if (session_) {
+            session_->togglePause();
+        }
+    });
+    return page;
+}
+
+void PracticeWindow::showTempoChoice() {
+    secondsPerSpin->setEnabled(tempo->currentIndex() == 0);
+    spinsPerSecond->setEnabled(tempo->currentIndex() == 1);
+}
+
+void PracticeWindow::showBeside() {
+    if (!isVisible()) {
+        ensurePolished();
+        adjustSize();
+        const QSize frame = trainer_.frameGeometry().size() - trainer_.size();
+        move(besideWindow(trainer_.frameGeometry(), size() + frame,
+                          trainer_.screen()->availableGeometry()));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void PracticeWindow::showTrainerState() {
+    if (session_ && session_->running()) {
+        return;
+    }
+    const auto figure =
+        sorvik1::Figure::fromGrid(trainer_.figur, trainer_.figanfang, trainer_.figende);
+    figureLabel->setText(
+        figure.empty()
+            ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur und "
+                             "übernehmen Sie sie, dann kann die Übung beginnen.")
+            : QStringLiteral("Figur: %1").arg(QString::fromStdString(sorvik1::figureText(figure))));
+    const auto spins = static_cast<std::int64_t>(trainer_.importanzahl);
+    const bool loaded = trainer_.importiert != 0 && spins > 0;
+    auto* model = qobject_cast<QStandardItemModel*>(source->model());
+    model->item(1)->setEnabled(loaded);
+    source->setItemText(
+        1, loaded
+               ? QStringLiteral("geladener Permanenz (%1 Würfe)").arg(germannumbers::whole(spins))
+               : QStringLiteral("geladener Permanenz (keine geladen)"));
+    if (!loaded) {
+        source->setCurrentIndex(0);
+    }
+}
+
+void PracticeWindow::startPractice() {
+    if (session_ && session_->running()) {
+        return;
+    }
+    showTrainerState();
+    PracticeSettings settings;
+    settings.figure =
+        sorvik1::Figure::fromGrid(trainer_.figur, trainer_.figanfang, trainer_.figende);
+    if (settings.figure.empty()) {
+        message(QStringLiteral("Es ist keine Figur aktiv. Zeichnen Sie im Trainer eine Figur und "
+                               "übernehmen Sie sie, dann kann die Übung beginnen."),
+                msgstyle::information);
+        return;
+    }
+    settings.figureName = QString::fromStdString(sorvik1::figureText(settings.figure));
+    settings.tempo = static_cast<PracticeSettings::Tempo>(tempo->currentIndex());
+    settings.secondsPerSpin = secondsPerSpin->value();
+    settings.spinsPerSecond = spinsPerSecond->value();
+    settings.limit = static_cast<PracticeSettings::Limit>(limitKind->currentIndex());
+    settings.limitCount = limitCount->value();
+    settings.halfOnZero = halfOnZero->isChecked();
+    if (source->currentIndex() == 1) {
+        const auto count = static_cast<std::size_t>(trainer_.importanzahl);
+        for (std::size_t i = 1; i <= count && i < trainer_.permanenz.size(); ++i) {
+            settings.permanence.push_back(
+                sorvik1::rouletteNumber(trainer_.permanenz[i]).value_or(0));
+        }
+    }
+    const auto seed = trainer_.options().seed;
+    settings.seed = seed ? *seed : sorvik1::seedFromClock();
+    settings.stream = practices_++;
+
+    delete session_;
+    session_ = new PracticeSession(std::move(settings), trainer_.clock(), this);
+    connect(session_, &PracticeSession::spinShown, this, &PracticeWindow::spinShown);
+    connect(session_, &PracticeSession::called, this,
+            [this](sorvik1::Verdict verdict, sorvik1::Farbcode colour, std::int64_t reactionMs) {
+                judgement->setText(practicetext::called(
+                    verdict, colour, session_->judge().figureColour(), reactionMs));
+            });
+    connect(session_, &PracticeSession::pausedChanged, this, [this](bool paused) {
+        pauseButton->setText(paused ? QStringLiteral("&Weiter") : QStringLiteral("&Pause"));
+        judgement->setText(paused ? QStringLiteral("Pause – P oder „Weiter“ setzt fort.")
+                                  : QString());
+    });
+    connect(session_, &PracticeSession::finished, this, &PracticeWindow::finished);
+
+    figureLabel->setText(
+        QStringLiteral("Figur dieser Übung: %1").arg(session_->settings().figureName));
+    strip->clear();
+    judgement->clear();
+    summary->hide();
+    settingsGroup_->setEnabled(false);
+    startButton->setEnabled(false);
+    pauseButton->setEnabled(session_->settings().tempo != PracticeSettings::Tempo::OnKey);
+    pauseButton->setText(QStringLiteral("&Pause"));
+    endButton->setEnabled(true);
+    endButton->setFocus();
+    session_->start();
+}
+
+void PracticeWindow::endPractice() {
+    if (session_) {
+        session_->stop();
+    }
+}
+
+void PracticeWindow::spinShown(int number, const std::optional<sorvik1::Settled>& settled) {
+    strip->add(number);
+    judgement->setText(settled ? practicetext::settled(*settled, session_->judge().figureColour())
+                               : QString());
+    scoreLine->setText(practicetext::scoreLine(session_->judge().score()));
+}
+
+void PracticeWindow::finished(PracticeEnd why) {
+    const auto& score = session_->judge().score();
+    summary->setText(practicetext::summary(score, why));
+    summary->show();
+    settingsGroup_->setEnabled(true);
+    startButton->setEnabled(true);
+    pauseButton->setEnabled(false);
+    pauseButton->setText(QStringLiteral("&Pause"));
+    endButton->setEnabled(false);
+    startButton->setFocus();
+    if (store_ && store_->usable() && score.spins > 0) {
+        PracticeRecord record = recordOf(score, session_->spins());
+        record.started = session_->started();
+        record.figure = session_->settings().figureName;
+        record.tempo = tempo->itemText(static_cast<int>(session_->settings().tempo));
+        record.fromPermanence = !session_->settings().permanence.empty();
+        if (store_->add(record)) {
+            history->reload();
+        } else {
+            message(QStringLiteral("Die Übung ließ sich nicht im Verlauf speichern (ist der "
+                                   "Datenträger voll oder die Datei schreibgeschützt?). Der "
+                                   "bisherige Verlauf ist unverändert."),
+                    msgstyle::critical);
+        }
+    }
+}
+
+void PracticeWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showTrainerState();
+    if (!store_) {
+        openStore();
+    }
+}
+
+void PracticeWindow::hideEvent(QHideEvent* event) {
+    endPractice();
+    QDialog::hideEvent(event);
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        showTrainerState();
+    }
+}
+
+void PracticeWindow::openStore() {
+    store_ = std::make_unique<PracticeStore>(databasePath_);
+    const QString problem = problemText(store_->problem(), databasePath_);
+    history->setStore(store_.get(), problem);
+    if (!problem.isEmpty()) {
+        message(problem, msgstyle::information);
+    }
+}
+
+int PracticeWindow::message(const QString& prompt, int style) {
+    return messageBox_->show(this, prompt, style, title);
+}
+
+void openPractice(Form1& trainer) {
+    auto* window = trainer.findChild<PracticeWindow*>();
+    if (!window) {
+        window = new PracticeWindow(trainer);
+    }
+    window->showBeside();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "uebung/practice_session.h"
+#include "uebung/practice_store.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class Form1;
+class HistoryView;
+class MessageBox;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class SpinStrip;
+
+// The window "Übung": the player watches spins and calls the deciding spin
+// of the active figure; the window judges each call, sums up the practice
+// and keeps the history. It reads the trainer's figure and permanence when
+// a practice starts and never changes the trainer.
+class PracticeWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit PracticeWindow(Form1& trainer);
+    ~PracticeWindow() override;
+
+    // Seams for tests: the message boxes and the database file.
+    void setMessageBox(std::unique_ptr<MessageBox> box);
+    void useDatabase(const QString& path);
+
+    void showBeside();
+    // Starts a practice with the settings chosen; a note and nothing else
+    // when no figure is active.
+    void startPractice();
+    void endPractice();
+
+    PracticeSession* session() const { return session_; }
+    const PracticeStore* store() const { return store_.get(); }
+
+    // ---- Controls ----
+    QTabWidget* tabs;
+    QLabel* figureLabel;
+    QComboBox* source;
+    QComboBox* tempo;
+    QDoubleSpinBox* secondsPerSpin;
+    QSpinBox* spinsPerSecond;
+    QSpinBox* limitCount;
+    QComboBox* limitKind;
+    QCheckBox* halfOnZero;
+    QPushButton* startButton;
+    QPushButton* pauseButton;
+    QPushButton* endButton;
+    SpinStrip* strip;
+    QLabel* judgement;
+    QLabel* scoreLine;
+    QLabel* keyHelp;
+    QLabel* summary;
+    HistoryView* history;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    QGroupBox* buildSettings();
+    QWidget* buildPractice();
+    void showTrainerState();
+    void showTempoChoice();
+    void handlePracticeKey(int key);
+    void spinShown(int number, const std::optional<sorvik1::Settled>& settled);
+    void called(sorvik1::Verdict verdict);
+    void finished(PracticeEnd why);
+    void openStore();
+    int message(const QString& prompt, int style);
+
+    Form1& trainer_;
+    std::unique_ptr<MessageBox> messageBox_;
+    std::unique_ptr<PracticeStore> store_;
+    QString databasePath_;
+    QGroupBox* settingsGroup_ = nullptr;
+    PracticeSession* session_ = nullptr;
+    std::uint64_t practices_ = 0;
+};
+
+// Opens the practice window beside the trainer, made on first use.
+void openPractice(Form1& trainer);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "window_fixture.h"
+
+#include "core/figure_text.h"
+#include "uebung/practice_window.h"
+#include "ui/clock.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+// A clock the test moves on by hand.
+class SteppingClock final : public sorvik1::Clock {
+  public:
+    explicit SteppingClock(std::shared_ptr<QDateTime> time) : time_(std::move(time)) {}
+    QDateTime now() const override { return *time_; }
+
+  private:
+    std::shared_ptr<QDateTime> time_;
+};
+
+// The practice window beside a trainer with an active figure, its database
+// in a temporary folder and its time on a clock the test moves.
+class PracticeTest : public WindowTest {
+  protected:
+    PracticeTest() {
+        form.setClock(std::make_unique<SteppingClock>(time));
+        auto box = std::make_unique<ScriptedMessageBox>();
+        practiceMessages = box.get();
+        window.setMessageBox(std::move(box));
+        window.useDatabase(databasePath());
+    }
+
+    QString databasePath() const { return folder.filePath(QStringLiteral("uebungen.sqlite")); }
+
+    // Activates a figure as the trainer's grid holds it ("r", "s", ".").
+    void activate(const std::string& text) {
+        const auto figure = sorvik1::parseFigure(text).figure;
+        form.figur.fill(sorvik1::noColour);
+        for (int offset = 0; offset < figure.span(); ++offset) {
+            form.figur[static_cast<std::size_t>(offset + 1)] = figure.at(offset);
+        }
+        form.figanfang = 1;
+        form.figende = static_cast<std::int16_t>(figure.span());
+    }
+
+    void loadPermanence(const std::vector<int>& numbers) {
+        form.importanzahl = static_cast<double>(numbers.size());
+        form.importiert = 1;
+        form.permanenz.assign(numbers.size() + 21, 0.0);
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            form.permanenz[i + 1] = numbers[i];
+        }
+    }
+
+    void choose(PracticeSettings::Tempo tempo, int spins) {
+        window.tempo->setCurrentIndex(static_cast<int>(tempo));
+        window.limitKind->setCurrentIndex(0);
+        window.limitCount->setValue(spins);
+    }
+
+    void wait(int ms) { *time = time->addMSecs(ms); }
+
+    // Presses a key where the focus is in the practice window.
+    void press(Qt::Key key) {
+        QWidget* target = window.focusWidget();
+        QTest::keyClick(target ? target : &window, key);
+    }
+
+    QTemporaryDir folder;
+    std::shared_ptr<QDateTime> time =
+        std::make_shared<QDateTime>(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
+    PracticeWindow window{form};
+    ScriptedMessageBox* practiceMessages;
+};
