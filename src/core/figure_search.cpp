@@ -60,7 +60,11 @@ class SummedMoments {
             expected += m.expected;
             variance += m.variance;
         }
-        if (longCount_ > 0) {
+        if (longCount_ == 1) {
+            const CountMoments m = countMoments(figure, longTotal_, rule);
+            expected += m.expected;
+            variance += m.variance;
+        } else if (longCount_ > 1) {
             const CountMoments at = countMoments(figure, anchor_, rule);
             const CountMoments next = countMoments(figure, anchor_ + 1, rule);
             const auto count = static_cast<double>(longCount_);
@@ -107,6 +111,12 @@ SearchRefusal refusalOf(const WindowCounter& counter) {
 std::vector<Figure> searchedFigures(int maxSpan, bool gaps) {
     std::vector<Figure> figures;
     const int inner = gaps ? 3 : 2;
+    std::size_t total = 2;
+    for (std::size_t m = 2, ofSpan = 4; m <= static_cast<std::size_t>(maxSpan);
+         ++m, ofSpan *= inner) {
+        total += ofSpan;
+    }
+    figures.reserve(total);
     for (int span = 1; span <= std::clamp(maxSpan, 0, maxSearchSpan); ++span) {
         std::array<int, maxSearchSpan> digits{};
         for (;;) {
