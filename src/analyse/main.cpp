@@ -5,6 +5,7 @@
 #include "analyse/help.h"
 #include "analyse/options.h"
 #include "analyse/output.h"
+#include "analyse/search_report.h"
 
 #include <exception>
 #include <iostream>
@@ -32,7 +33,7 @@ void write(const std::vector<SourceReport>& reports, const Options& options) {
     }
 }
 
-int analyse(const Options& options) {
+int analyseFigure(const Options& options) {
     std::vector<SourceReport> reports;
     int status = 0;
     if (options.spins) {
@@ -48,6 +49,12 @@ int analyse(const Options& options) {
         }
     }
     write(reports, options);
+    return status;
+}
+
+int analyse(const Options& options) {
+    const int status =
+        options.searchSpan ? runSearch(options, std::cout, std::cerr) : analyseFigure(options);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << program << ": Die Ausgabe ließ sich nicht schreiben.\n";

@@ -28,6 +28,10 @@ struct Options {
     ZeroRule rule = ZeroRule::Breaks;
     bool list = false;
     OutputFormat format = OutputFormat::Text;
+    // The figure search instead of one figure: every figure up to this span.
+    std::optional<int> searchSpan;
+    bool gaps = false;
+    std::optional<int> top; // the N highest and N lowest z only
 };
 
 inline constexpr std::int64_t maxSimulatedSpins = 1'000'000'000'000;
