@@ -92,6 +92,7 @@ SearchTab::SearchTab(Form1& trainer, QWidget* parent)
     layout->addWidget(note);
 
     takeButton_ = new QPushButton(QStringLiteral("Figur &übernehmen"), this);
+    takeButton_->setObjectName(QStringLiteral("uebernehmen"));
     takeButton_->setAccessibleDescription(
         QStringLiteral("Zeichnet die gewählte Figur in das Figurenfeld des Trainers"));
     connect(takeButton_, &QPushButton::clicked, this, &SearchTab::takeFigure);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace sorvik1 {
 
@@ -161,32 +162,46 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
     const std::vector<std::uint64_t> accepted = acceptedCounts(counter);
     const SummedMoments moments(counter.sequencePositions(), counter.span());
     const std::vector<Figure> figures = searchedFigures(counter.span(), gaps);
-    std::vector<double> p;
-    p.reserve(figures.size());
-    result.figures.reserve(figures.size());
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        if (i % 256 == 0) {
-            if (stop.stop_requested()) {
-                return stopped();
+    result.figures.resize(figures.size());
+    std::vector<double> beyond(figures.size());
+    // Judges figures first .. last - 1; only the first half reports progress.
+    const auto judge = [&](std::size_t first, std::size_t last, bool reports) {
+        for (std::size_t i = first; i < last; ++i) {
+            if ((i - first) % 256 == 0) {
+                if (stop.stop_requested()) {
+                    return;
+                }
+                if (reports && progress) {
+                    progress(from + (1.0 - from) * static_cast<double>(i - first) /
+                                        static_cast<double>(last - first));
+                }
             }
-            if (progress) {
-                progress(from + (1.0 - from) * static_cast<double>(i) /
-                                    static_cast<double>(figures.size()));
-            }
+            FigureFinding& finding = result.figures[i];
+            finding.figure = figures[i];
+            finding.found =
+                static_cast<std::int64_t>(accepted[windowIndexOf(figures[i], counter.span())]);
+            const CountMoments m = moments.of(figures[i], counter.rule());
+            finding.expected = m.expected;
+            finding.standardDeviation = m.standardDeviation;
+            finding.z = zScore(static_cast<double>(finding.found), m);
+            finding.p = twoSidedPValue(finding.found, m.expected, m.variance);
+            beyond[i] = chanceBeyond(3.0, m.expected, m.variance);
         }
-        FigureFinding finding;
-        finding.figure = figures[i];
-        finding.found =
-            static_cast<std::int64_t>(accepted[windowIndexOf(figures[i], counter.span())]);
-        const CountMoments m = moments.of(figures[i], counter.rule());
-        finding.expected = m.expected;
-        finding.standardDeviation = m.standardDeviation;
-        finding.z = zScore(static_cast<double>(finding.found), m);
-        finding.p = twoSidedPValue(finding.found, m.expected, m.variance);
-        result.expectedBeyondThree += chanceBeyond(3.0, m.expected, m.variance);
-        result.beyondThree += std::abs(finding.z) >= 3.0 ? 1 : 0;
-        p.push_back(finding.p.p);
-        result.figures.push_back(finding);
+    };
+    // Two threads share the figures: each figure is judged on its own.
+    const std::size_t half = figures.size() / 2;
+    {
+        const std::jthread helper(judge, half, figures.size(), false);
+        judge(0, half, true);
+    }
+    if (stop.stop_requested()) {
+        return stopped();
+    }
+    std::vector<double> p(figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        p[i] = result.figures[i].p.p;
+        result.expectedBeyondThree += beyond[i];
+        result.beyondThree += std::abs(result.figures[i].z) >= 3.0 ? 1 : 0;
     }
     const std::vector<double> adjusted = holmAdjusted(p);
     for (std::size_t i = 0; i < adjusted.size(); ++i) {
