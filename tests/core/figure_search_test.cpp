@@ -165,6 +165,11 @@ TEST(FigureSearch, RefusesWhatItCannotSearch) {
         EXPECT_EQ(result.refusal, c.refusal);
         EXPECT_TRUE(result.figures.empty());
     }
+    std::stop_source stop;
+    stop.request_stop();
+    const std::vector<std::vector<SpinWord>> some{pack(Colours(100, sorvik1::red))};
+    EXPECT_EQ(sorvik1::searchFigures(some, SearchSettings{4}, stop.get_token()).refusal,
+              SearchRefusal::Stopped);
 }
 
 } // namespace
