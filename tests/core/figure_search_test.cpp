@@ -107,6 +107,30 @@ TEST(SearchedFigures, AreEveryFigureWithColouredEnds) {
     }
 }
 
+// Worked out from each law's probabilities summed directly.
+TEST(PValue, FollowsTheLawThatFitsTheCount) {
+    using sorvik1::PValueMethod;
+    struct Case {
+        std::int64_t observed;
+        double expected;
+        double variance;
+        double p;
+        PValueMethod method;
+    };
+    for (const Case& c :
+         {Case{2060, 2000, 400, 0.0026997960632601913, PValueMethod::Normal}, // z = 3
+          Case{12, 5, 5, 0.010906183826018712, PValueMethod::PolyaAeppli},    // Poisson(5)
+          // Clumps: lambda 2, theta 1/2; both tails.
+          Case{15, 4, 12, 0.02376343229579403, PValueMethod::PolyaAeppli},
+          Case{0, 4, 12, 0.2706705664732254, PValueMethod::PolyaAeppli},
+          Case{12, 6, 3, 2 * std::pow(0.5, 12), PValueMethod::Binomial}, // 12 trials, 1/2
+          Case{0, 0, 0, 1, PValueMethod::None}}) {
+        const auto p = sorvik1::twoSidedPValue(c.observed, c.expected, c.variance);
+        EXPECT_NEAR(p.p, c.p, 1e-9 * c.p) << c.observed << " of " << c.expected;
+        EXPECT_EQ(p.method, c.method) << c.observed << " of " << c.expected;
+    }
+}
+
 TEST(Holm, AdjustsAsWorkedByHand) {
     // Sorted: 0.005 * 4 = 0.02, 0.01 * 3 = 0.03, 0.03 * 2 = 0.06, 0.04 * 1
     // raised to the 0.06 before it.
