@@ -96,8 +96,10 @@ SearchTab::SearchTab(Form1& trainer, QWidget* parent)
     takeButton_->setAccessibleDescription(
         QStringLiteral("Zeichnet die gewählte Figur in das Figurenfeld des Trainers"));
     connect(takeButton_, &QPushButton::clicked, this, &SearchTab::takeFigure);
+    taken_ = new QLabel(this);
+    taken_->setObjectName(QStringLiteral("uebernommen"));
     auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
+    bottom->addWidget(taken_, 1);
     bottom->addWidget(takeButton_);
     layout->addLayout(bottom);
 
@@ -138,6 +140,7 @@ QWidget* SearchTab::buildSettings() {
     cancelButton_ = new QPushButton(QStringLiteral("&Abbrechen"), settings);
     progress_ = new QProgressBar(settings);
     progress_->setRange(0, progressSteps);
+    progress_->setFormat(QStringLiteral("%p %"));
     progress_->setAccessibleName(QStringLiteral("Fortschritt der Suche"));
     connect(searchButton_, &QPushButton::clicked, this, &SearchTab::search);
     connect(cancelButton_, &QPushButton::clicked, this, &SearchTab::cancel);
@@ -288,7 +291,11 @@ void SearchTab::takeFigure() {
     }
     const int row = proxy_->mapToSource(rows.front()).row();
     const sorvik1::Figure& figure = model_->result().figures[static_cast<std::size_t>(row)].figure;
-    if (!drawIntoFigureGrid(trainer_, figure)) {
+    if (drawIntoFigureGrid(trainer_, figure)) {
+        taken_->setText(QStringLiteral("%1 ist im Figurenfeld des Trainers gezeichnet; „OK“ "
+                                       "dort macht sie zur aktiven Figur.")
+                            .arg(QString::fromStdString(sorvik1::figureText(figure))));
+    } else {
         messages_->show(this,
                         QStringLiteral("Im Trainer ist schon eine Figur aktiv. Bitte dort erst "
                                        "„Reset“ drücken, dann die Figur übernehmen."),

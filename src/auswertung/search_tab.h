@@ -81,4 +81,5 @@ class SearchTab : public QWidget {
     SearchModel* model_ = nullptr;
     QSortFilterProxyModel* proxy_ = nullptr;
     QPushButton* takeButton_ = nullptr;
+    QLabel* taken_ = nullptr;
 };
