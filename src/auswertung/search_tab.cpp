@@ -91,7 +91,7 @@ SearchTab::SearchTab(Form1& trainer, QWidget* parent)
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    takeButton_ = new QPushButton(QStringLiteral("Figur &übernehmen"), this);
+    takeButton_ = new QPushButton(QStringLiteral("Figur üb&ernehmen"), this);
     takeButton_->setObjectName(QStringLiteral("uebernehmen"));
     takeButton_->setAccessibleDescription(
         QStringLiteral("Zeichnet die gewählte Figur in das Figurenfeld des Trainers"));
@@ -123,7 +123,7 @@ QWidget* SearchTab::buildSettings() {
     source_ = new QComboBox(settings);
     source_->setAccessibleName(QStringLiteral("Quelle"));
     sourceLabel->setBuddy(source_);
-    auto* spanLabel = new QLabel(QStringLiteral("Längste &Spannweite:"), settings);
+    auto* spanLabel = new QLabel(QStringLiteral("Längste S&pannweite:"), settings);
     span_ = new QSpinBox(settings);
     span_->setRange(1, sorvik1::maxSearchSpan);
     span_->setValue(8);
@@ -137,7 +137,7 @@ QWidget* SearchTab::buildSettings() {
     zero_->addItem(QStringLiteral("Nullen überspringen"));
     zero_->setAccessibleName(QStringLiteral("Null"));
     searchButton_ = new QPushButton(QStringLiteral("S&uchen"), settings);
-    cancelButton_ = new QPushButton(QStringLiteral("&Abbrechen"), settings);
+    cancelButton_ = new QPushButton(QStringLiteral("A&bbrechen"), settings);
     progress_ = new QProgressBar(settings);
     progress_->setRange(0, progressSteps);
     progress_->setFormat(QStringLiteral("%p %"));
