@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -215,28 +216,94 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
     return result;
 }
 
-SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
+namespace {
+
+std::int64_t countedPositions(const SpinWord& word, ZeroRule rule) {
+    return rule == ZeroRule::Breaks ? word.count : std::popcount(word.red | word.black);
+}
+
+// Counts the words numbered first .. last - 1 across all sequences and ends
+// each sequence that ends among them. A part that begins inside a sequence
+// first carries in the words before it that its first windows reach.
+void countPart(WindowCounter& counter, std::span<const std::vector<SpinWord>> sequences,
+               std::size_t first, std::size_t last, std::stop_token stop,
+               const std::function<void(std::size_t)>& done) {
+    std::size_t start = 0; // number of the sequence's first word
+    std::size_t counted = 0;
+    for (const auto& words : sequences) {
+        const std::size_t begin = std::max(first, start);
+        const std::size_t end = std::min(last, start + words.size());
+        if (begin < end) {
+            std::size_t from = begin - start;
+            // At least one word, so the counter knows the sequence began earlier.
+            for (std::int64_t reach = 0;
+                 from > 0 && (reach < counter.span() - 1 || from == begin - start);) {
+                reach += countedPositions(words[--from], counter.rule());
+            }
+            for (; from < begin - start; ++from) {
+                counter.carryIn(words[from]);
+            }
+            for (std::size_t w = begin - start; w < end - start; ++w) {
+                if (++counted % 16384 == 0) {
+                    if (stop.stop_requested()) {
+                        return;
+                    }
+                    if (done) {
+                        done(counted);
+                    }
+                }
+                counter.add(words[w]);
+            }
+            if (end == start + words.size()) {
+                counter.endSequence();
+            }
+        }
+        start += words.size();
+    }
+}
+
+} // namespace
+
+WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
                            const SearchSettings& settings, std::stop_token stop,
-                           const SearchProgress& progress) {
-    WindowCounter counter(settings.maxSpan, settings.rule);
+                           const SearchProgress& progress, std::size_t wordsPerThread) {
     std::size_t total = 0;
     for (const auto& words : sequences) {
         total += words.size();
     }
-    std::size_t done = 0;
-    for (const auto& words : sequences) {
-        for (std::size_t w = 0; w < words.size(); ++w) {
-            if (++done % 16384 == 0) {
-                if (stop.stop_requested()) {
-                    return stopped();
-                }
-                if (progress) {
-                    progress(0.5 * static_cast<double>(done) / static_cast<double>(total));
-                }
-            }
-            counter.add(words[w]);
+    WindowCounter counter(settings.maxSpan, settings.rule);
+    const std::size_t middle =
+        total >= 2 * std::max<std::size_t>(wordsPerThread, 1) ? total / 2 : total;
+    const auto report = [&](std::size_t done) {
+        if (progress) {
+            progress(static_cast<double>(done) / static_cast<double>(middle));
         }
-        counter.endSequence();
+    };
+    if (middle == total) {
+        countPart(counter, sequences, 0, total, stop, report);
+        return counter;
+    }
+    // Two threads take a half each; the later half carries in what its
+    // first windows reach back to.
+    WindowCounter later(settings.maxSpan, settings.rule);
+    {
+        const std::jthread helper([&] { countPart(later, sequences, middle, total, stop, {}); });
+        countPart(counter, sequences, 0, middle, stop, report);
+    }
+    counter.merge(later);
+    return counter;
+}
+
+SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop,
+                           const SearchProgress& progress) {
+    const WindowCounter counter = countWindows(sequences, settings, stop, [&](double share) {
+        if (progress) {
+            progress(0.5 * share);
+        }
+    });
+    if (stop.stop_requested()) {
+        return stopped();
     }
     return evaluateSearch(counter, settings.gaps, stop, progress, 0.5);
 }

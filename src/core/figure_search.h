@@ -67,6 +67,13 @@ using SearchProgress = std::function<void(double)>;
 SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
                             const SearchProgress& progress, double from = 0.0);
 
+// Counts the windows of every sequence; with at least 2 * wordsPerThread
+// words, on two threads. Progress runs from 0 to 1.
+WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop = {},
+                           const SearchProgress& progress = {},
+                           std::size_t wordsPerThread = std::size_t{1} << 15);
+
 // Counts and judges in one call; each sequence is one file or part, which
 // occurrences never leave.
 SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,

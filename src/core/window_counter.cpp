@@ -44,13 +44,27 @@ WindowCounter::WindowCounter(int span, ZeroRule rule)
       offset_(power3(maxSearchSpan) - power3(span_)), windows_(power3(span_), 0) {}
 
 void WindowCounter::add(const SpinWord& word) {
-    const std::uint64_t coloured = word.red | word.black;
     spins_ += word.count;
-    coloured_ += std::popcount(coloured);
-    if (rule_ == ZeroRule::Breaks) {
-        append(word.red, word.black, word.count);
-        return;
+    coloured_ += std::popcount(word.red | word.black);
+    const SpinWord positions = positionsOf(word);
+    append(positions.red, positions.black, positions.count);
+}
+
+void WindowCounter::carryIn(const SpinWord& word) {
+    const SpinWord positions = positionsOf(word);
+    for (int k = 0; k < positions.count; ++k) {
+        redWindow_ = ((redWindow_ << 1) | ((positions.red >> k) & 1)) & mask_;
+        blackWindow_ = ((blackWindow_ << 1) | ((positions.black >> k) & 1)) & mask_;
     }
+    carried_ += positions.count;
+    continues_ = true;
+}
+
+SpinWord WindowCounter::positionsOf(const SpinWord& word) const {
+    if (rule_ == ZeroRule::Breaks) {
+        return word;
+    }
+    const std::uint64_t coloured = word.red | word.black;
     // Take the zeros out: close up each gap, lowest first.
     std::uint64_t reds = word.red;
     std::uint64_t zeros = ~coloured & lowBits(word.count);
@@ -60,13 +74,13 @@ void WindowCounter::add(const SpinWord& word) {
         zeros = (zeros >> 1) & ~below;
     }
     const int count = std::popcount(coloured);
-    append(reds, ~reds & lowBits(count), count);
+    return {reds, ~reds & lowBits(count), count};
 }
 
 void WindowCounter::append(std::uint64_t reds, std::uint64_t blacks, int count) {
     int k = 0;
     // Until the first window is whole, position by position.
-    for (; k < count && positions_ < span_ - 1; ++k) {
+    for (; k < count && positions_ + carried_ < span_ - 1; ++k) {
         pushSlowly((reds >> k) & 1, (blacks >> k) & 1);
     }
     positions_ += count - k;
@@ -84,22 +98,44 @@ void WindowCounter::append(std::uint64_t reds, std::uint64_t blacks, int count) 
 void WindowCounter::pushSlowly(std::uint64_t isRed, std::uint64_t isBlack) {
     redWindow_ = ((redWindow_ << 1) | isRed) & mask_;
     blackWindow_ = ((blackWindow_ << 1) | isBlack) & mask_;
-    if (++positions_ >= span_) {
+    if (++positions_ + carried_ >= span_) {
         ++windows_[windowIndex(redWindow_, blackWindow_) - offset_];
     }
 }
 
 void WindowCounter::endSequence() {
     const std::int64_t positions = positions_;
-    if (positions > 0) {
+    if (positions + carried_ > 0) {
         for (int pad = 1; pad < span_; ++pad) {
             pushSlowly(0, 0);
         }
+    }
+    if (positions > 0 || (continues_ && sequences_.empty())) {
         sequences_.push_back(positions);
     }
     positions_ = 0;
+    carried_ = 0;
     redWindow_ = 0;
     blackWindow_ = 0;
+}
+
+void WindowCounter::merge(const WindowCounter& later) {
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        windows_[i] += later.windows_[i];
+    }
+    spins_ += later.spins_;
+    coloured_ += later.coloured_;
+    auto next = later.sequences_.begin();
+    if (later.continues_ && next != later.sequences_.end()) {
+        if (positions_ + *next > 0) {
+            sequences_.push_back(positions_ + *next);
+        }
+        ++next;
+        positions_ = 0;
+        redWindow_ = 0;
+        blackWindow_ = 0;
+    }
+    sequences_.insert(sequences_.end(), next, later.sequences_.end());
 }
 
 } // namespace sorvik1

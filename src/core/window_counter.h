@@ -32,6 +32,16 @@ class WindowCounter {
     // Ends the current sequence; an empty one leaves no trace.
     void endSequence();
 
+    // For a counter that takes a sequence from its middle on: the spins just
+    // before its part (at least span - 1 counted positions, or all from the
+    // start), so that the windows ending in the part are whole. Their own
+    // windows are left to the counter of the earlier part.
+    void carryIn(const SpinWord& word);
+    // Adds what the counter of the following part counted. When that part
+    // was carried in, its first sequence continues this counter's open one,
+    // which it ended.
+    void merge(const WindowCounter& later);
+
     int span() const { return span_; }
     ZeroRule rule() const { return rule_; }
     // Number of windows per window index (3^span entries).
@@ -42,6 +52,8 @@ class WindowCounter {
     std::int64_t colouredSpins() const { return coloured_; }
 
   private:
+    // The word's positions as the rule counts them: colour bits and count.
+    SpinWord positionsOf(const SpinWord& word) const;
     void append(std::uint64_t reds, std::uint64_t blacks, int count);
     void pushSlowly(std::uint64_t isRed, std::uint64_t isBlack);
 
@@ -54,6 +66,8 @@ class WindowCounter {
     std::uint64_t redWindow_ = 0;
     std::uint64_t blackWindow_ = 0;
     std::int64_t positions_ = 0; // of the current sequence
+    std::int64_t carried_ = 0;   // positions before this part of it
+    bool continues_ = false;     // the first sequence began before this part
     std::int64_t spins_ = 0;
     std::int64_t coloured_ = 0;
 };

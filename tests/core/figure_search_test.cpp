@@ -79,7 +79,13 @@ TEST_P(SearchCounts, EqualThePlainCountOfEveryFigure) {
     for (const auto& colours : sequences) {
         packed.push_back(pack(colours));
     }
-    const auto result = sorvik1::searchFigures(packed, SearchSettings{c.span, c.gaps, c.rule});
+    const SearchSettings settings{c.span, c.gaps, c.rule};
+    // Split in halves for two threads, inside the long first sequence.
+    const auto whole = sorvik1::countWindows(packed, settings);
+    const auto halves = sorvik1::countWindows(packed, settings, {}, {}, 1);
+    EXPECT_EQ(halves.windows(), whole.windows());
+    EXPECT_EQ(halves.sequencePositions(), whole.sequencePositions());
+    const auto result = sorvik1::searchFigures(packed, settings);
     ASSERT_EQ(result.refusal, SearchRefusal::None);
     for (const auto& finding : result.figures) {
         ASSERT_EQ(finding.found, plainCount(finding.figure, sequences, c.rule))
