@@ -69,6 +69,12 @@ Ausgabe je Quelle:
   die Nullen, wenn sie übersprungen werden), L die Länge der Figur, m die Zahl
   ihrer besetzten Positionen und p = 18/37 (mit --null ueberspringen 1/2).
 
+Mit zwei oder mehr Dateien folgt in csv eine Zeile und in json ein Objekt
+"gesamt" für alle Dateien zusammen: Würfe, Vorkommen und erwartete Zahl
+addiert, die Varianzen addiert (die Dateien sind unabhängig), daraus
+Standardabweichung und z-Wert. Ein Vorkommen reicht nie über das Ende einer
+Datei in die nächste.
+
 Beispiele:
   sorvik1-analyse --figur rr.s --spins 100000000 --seed 7
   sorvik1-analyse --figur rsr --spins 10000000 --threads 2 --format json

@@ -1,5 +1,6 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
+#include "analyse/output_total.h"
 #include "analyse/value_text.h"
 
 namespace sorvik1::analyse {
@@ -38,6 +39,12 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
             }
         }
         out << "\r\n";
+    }
+    if (const auto total = totalFields(reports, options)) {
+        for (std::size_t i = 0; i < total->size(); ++i) {
+            out << (i == 0 ? "" : ",") << cell(plainValue((*total)[i].value));
+        }
+        out << (options.list ? "," : "") << "\r\n";
     }
 }
 

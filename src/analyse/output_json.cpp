@@ -1,5 +1,6 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
+#include "analyse/output_total.h"
 #include "analyse/value_text.h"
 
 #include "core/text_encoding.h"
@@ -61,7 +62,16 @@ void writeJson(std::ostream& out, const std::vector<SourceReport>& reports,
         }
         out << "\n    }";
     }
-    out << (reports.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    out << (reports.empty() ? "]" : "\n  ]");
+    if (const auto total = totalFields(reports, options)) {
+        out << ",\n  " << quoted(totalKey) << ": {";
+        for (std::size_t i = 0; i < total->size(); ++i) {
+            out << (i == 0 ? "\n" : ",\n") << "    " << quoted((*total)[i].key) << ": "
+                << literal((*total)[i].value);
+        }
+        out << "\n  }";
+    }
+    out << "\n}\n";
 }
 
 } // namespace sorvik1::analyse

@@ -41,6 +41,7 @@ Form1::Options parseOptions(const QApplication& app) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Sorvik1"));
     QApplication::setApplicationName(QStringLiteral("sorvik1"));
     QApplication::setApplicationVersion(QStringLiteral(SORVIK1_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -2,14 +2,22 @@
 // count beside what chance predicts.
 #include "app/form1.h"
 
+#include "auswertung/open_evaluation.h"
 #include "stats/statistics_window.h"
 #include "ui/caption_label.h"
 
+#include <QAction>
 #include <QMenu>
 
 void Form1::connectStatisticsMenu() {
+    // Works wherever the focus is in the trainer, and the menu shows its key.
+    auto* evaluate = new QAction(QStringLiteral("Permanenzen auswerten …"), this);
+    evaluate->setShortcut(Qt::Key_F8);
+    evaluate->setShortcutContext(Qt::WindowShortcut);
+    connect(evaluate, &QAction::triggered, this, [this] { openEvaluation(*this); });
+    addAction(evaluate);
     lmenge->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lmenge, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(lmenge, &QWidget::customContextMenuRequested, this, [this, evaluate](const QPoint& at) {
         auto* menu = new QMenu(lmenge);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addAction(QStringLiteral("Statistik …"), this, [this] {
@@ -18,6 +26,7 @@ void Form1::connectStatisticsMenu() {
             }
             statistics_->showBeside();
         });
+        menu->addAction(evaluate);
         menu->popup(lmenge->mapToGlobal(at));
     });
 }

@@ -1,12 +1,14 @@
 #include "stats/statistics_window.h"
 
 #include "app/form1.h"
+#include "auswertung/open_evaluation.h"
 #include "core/figure_text.h"
 #include "core/run_statistics.h"
 #include "stats/german_numbers.h"
 #include "stats/placement.h"
 #include "stats/statistics_view.h"
 
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -32,6 +34,11 @@ StatisticsWindow::StatisticsWindow(Form1& trainer)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(view_);
+    auto* evaluate = new QPushButton(QStringLiteral("Permanenzen &auswerten …"), this);
+    evaluate->setObjectName(QStringLiteral("auswerten"));
+    evaluate->setAutoDefault(false);
+    connect(evaluate, &QPushButton::clicked, this, [this] { openEvaluation(trainer_); });
+    layout->addWidget(evaluate, 0, Qt::AlignRight);
     timer_.setInterval(refreshMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::refresh);
     connect(&job_, &FirstOccurrenceJob::ready, this, &StatisticsWindow::showFirstOccurrence);

@@ -15,7 +15,8 @@ class StatisticsMenu : public WindowTest {
 };
 
 TEST_F(StatisticsMenu, RightClickOnTheCountOffersStatistics) {
-    EXPECT_EQ(rightClickMenu(form), QStringList{QStringLiteral("Statistik …")});
+    EXPECT_EQ(rightClickMenu(form), (QStringList{QStringLiteral("Statistik …"),
+                                                 QStringLiteral("Permanenzen auswerten …")}));
 }
 
 TEST_F(StatisticsMenu, OpensOneWindowBesideTheTrainer) {

@@ -66,9 +66,9 @@ inline QStringList rightClickMenu(Form1& form) {
 }
 
 // Opens the statistics as the user does: a right-click on the count, then
-// its one menu entry.
+// its first menu entry.
 inline StatisticsWindow* openStatistics(Form1& form) {
-    if (rightClickMenu(form).size() != 1) {
+    if (rightClickMenu(form).value(0) != QStringLiteral("Statistik …")) {
         return nullptr;
     }
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

@@ -1,0 +1,79 @@
+#include "auswertung/evaluation_export.h"
+
+#include "auswertung/evaluation_model.h"
+
+#include <QAbstractItemModel>
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+QString quotedCell(const QString& text) {
+    if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
+        !text.contains(QChar('\r'))) {
+        return text;
+    }
+    QString quoted = text;
+    quoted.replace(QChar('"'), QStringLiteral("\"\""));
+    return QChar('"') + quoted + QChar('"');
+}
+
+// Numbers plain and in full, so a spreadsheet reads them as numbers and
+// agrees with the command-line tool to the last digit; a value that does
+// not exist stays an empty cell.
+QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
+    const QVariant value = model.data(index, EvaluationModel::valueRole);
+    switch (value.typeId()) {
+    case QMetaType::Double:
+        return std::isfinite(value.toDouble())
+                   ? QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest)
+                         .replace(QChar('.'), QChar(','))
+                   : QString();
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong());
+    default:
+        break;
+    }
+    const QString text = model.data(index, EvaluationModel::totalRole).toBool()
+                             ? model.data(index, Qt::DisplayRole).toString()
+                             : value.toString();
+    return quotedCell(text);
+}
+
+QString lines(const QAbstractItemModel& model, const QList<int>& rows, const QString& separator,
+              QString (*cell)(const QAbstractItemModel&, const QModelIndex&)) {
+    QStringList out;
+    QStringList headings;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        headings << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    out << headings.join(separator);
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells << cell(model, model.index(row, column));
+        }
+        out << cells.join(separator);
+    }
+    return out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
+    // A tab or line break inside a cell would split it.
+    return model.data(index, Qt::DisplayRole)
+        .toString()
+        .replace(QChar('\t'), QChar(' '))
+        .replace(QChar('\n'), QChar(' '))
+        .replace(QChar('\r'), QChar(' '));
+}
+
+} // namespace
+
+QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows) {
+    return lines(model, rows, QStringLiteral(";"), csvCell);
+}
+
+QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows) {
+    return lines(model, rows, QStringLiteral("\t"), shownCell);
+}

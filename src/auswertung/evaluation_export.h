@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QAbstractItemModel;
+
+// The result table as text for other programs, rows in the order given.
+
+// For German spreadsheet programs: semicolons between cells, numbers in full
+// with a decimal comma and no thousands dot, texts quoted where needed, CR LF
+// line ends. The caller adds the UTF-8 byte order mark when writing a file.
+QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows);
+
+// The cells as shown, tab-separated, one line per row, headings first: what
+// a paste into a spreadsheet or a mail expects.
+QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows);

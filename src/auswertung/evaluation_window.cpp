@@ -1,0 +1,315 @@
+#include "auswertung/evaluation_window.h"
+
+#include "app/form1.h"
+#include "auswertung/evaluation_charts.h"
+#include "auswertung/evaluation_export.h"
+#include "auswertung/evaluation_model.h"
+#include "auswertung/file_chooser.h"
+#include "auswertung/total_last_proxy.h"
+#include "core/figure_text.h"
+#include "stats/german_numbers.h"
+#include "stats/run_snapshot.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QHideEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int progressMilliseconds = 50;
+const QString folderKey = QStringLiteral("auswertung/ordner");
+const QString zeroKey = QStringLiteral("auswertung/nullenUeberspringen");
+const QString sizeKey = QStringLiteral("auswertung/groesse");
+const QString title = QStringLiteral("Permanenzen auswerten – Sorvik1");
+
+QString ruleText(sorvik1::ZeroRule rule) {
+    return rule == sorvik1::ZeroRule::Skipped ? QStringLiteral("Nullen übersprungen")
+                                              : QStringLiteral("Null bricht die Figur");
+}
+
+} // namespace
+
+EvaluationWindow::EvaluationWindow(Form1& trainer)
+    : QDialog(&trainer, Qt::Window), trainer_(trainer), chooser_(std::make_unique<QtFileChooser>()),
+      messages_(std::make_unique<QtMessageBox>()) {
+    setObjectName(QStringLiteral("auswertung"));
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildChoice());
+    layout->addWidget(buildProgress());
+    tabs_ = buildResults();
+    layout->addWidget(tabs_, 1);
+    layout->addWidget(buildButtons());
+    figureLabel_->setText(QStringLiteral("Figur: noch nicht ausgewertet"));
+
+    connect(filesButton_, &QPushButton::clicked, this, &EvaluationWindow::chooseFiles);
+    connect(folderButton_, &QPushButton::clicked, this, &EvaluationWindow::chooseFolder);
+    connect(cancelButton_, &QPushButton::clicked, this, &EvaluationWindow::cancel);
+    connect(saveButton_, &QPushButton::clicked, this, &EvaluationWindow::saveCsv);
+    connect(copyButton_, &QPushButton::clicked, this, &EvaluationWindow::copyRows);
+    connect(&job_, &EvaluationJob::finished, this, &EvaluationWindow::showResult);
+    connect(proxy_, &QAbstractItemModel::layoutChanged, this, &EvaluationWindow::showCharts);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (chartsStale_) {
+            showCharts();
+        }
+    });
+    progressTimer_.setInterval(progressMilliseconds);
+    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showProgress);
+    restoreSettings();
+    setBusy(false);
+}
+
+EvaluationWindow::~EvaluationWindow() = default;
+
+void EvaluationWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
+    chooser_ = std::move(chooser);
+}
+
+void EvaluationWindow::setMessageBox(std::unique_ptr<MessageBox> box) {
+    messages_ = std::move(box);
+}
+
+void EvaluationWindow::restoreSettings() {
+    const QSettings settings;
+    (settings.value(zeroKey, false).toBool() ? zeroSkipped_ : zeroBreaks_)->setChecked(true);
+    const QSize size = settings.value(sizeKey).toSize();
+    resize(size.isValid() ? size : QSize(960, 620));
+}
+
+void EvaluationWindow::showAndRaise() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void EvaluationWindow::hideEvent(QHideEvent* event) {
+    // A closed window's work is wanted no more; a minimised one's still is.
+    if (!event->spontaneous()) {
+        job_.cancel();
+    }
+    QSettings settings;
+    settings.setValue(sizeKey, size());
+    settings.setValue(zeroKey, zeroSkipped_->isChecked());
+    QDialog::hideEvent(event);
+}
+
+void EvaluationWindow::reject() {
+    if (busy()) {
+        cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
+QString EvaluationWindow::lastFolder() const {
+    const QString folder = QSettings().value(folderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void EvaluationWindow::rememberFolder(const QString& folder) {
+    QSettings().setValue(folderKey, folder);
+}
+
+bool EvaluationWindow::canStart() {
+    figure_ = snapshotOf(trainer_).figure;
+    if (figure_.empty()) {
+        status_->setText(QStringLiteral("Zum Auswerten braucht es eine Figur: Zeichnen Sie "
+                                        "bitte im Trainer eine Figur und bestätigen Sie sie "
+                                        "mit „OK“."));
+        return false;
+    }
+    return true;
+}
+
+void EvaluationWindow::chooseFiles() {
+    if (!canStart()) {
+        return;
+    }
+    const QStringList files = chooser_->permanenceFiles(this, lastFolder());
+    if (files.isEmpty()) {
+        return;
+    }
+    rememberFolder(QFileInfo(files.front()).absolutePath());
+    start(files, {});
+}
+
+void EvaluationWindow::chooseFolder() {
+    if (!canStart()) {
+        return;
+    }
+    const QString folder = chooser_->permanenceFolder(this, lastFolder());
+    if (folder.isEmpty()) {
+        return;
+    }
+    rememberFolder(folder);
+    start({}, {folder});
+}
+
+void EvaluationWindow::start(const QStringList& files, const QStringList& folders) {
+    const auto rule =
+        zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped : sorvik1::ZeroRule::Breaks;
+    figureLabel_->setText(
+        QStringLiteral("Figur: %1 (%2)")
+            .arg(QString::fromStdString(sorvik1::figureText(figure_)), ruleText(rule)));
+    model_->clear();
+    refused_->setStringList({});
+    showCharts();
+    status_->setText(QStringLiteral("Die Dateien werden ausgewertet …"));
+    job_.start({files, folders, figure_, rule, 0});
+    setBusy(true);
+    showProgress();
+}
+
+void EvaluationWindow::cancel() {
+    if (busy()) {
+        job_.cancel();
+        cancelButton_->setEnabled(false);
+        status_->setText(QStringLiteral("Wird abgebrochen …"));
+    }
+}
+
+void EvaluationWindow::setBusy(bool busy) {
+    filesButton_->setEnabled(!busy);
+    folderButton_->setEnabled(!busy);
+    zeroBreaks_->setEnabled(!busy);
+    zeroSkipped_->setEnabled(!busy);
+    cancelButton_->setEnabled(busy);
+    const bool rows = model_->rowCount() > 0;
+    saveButton_->setEnabled(!busy && rows);
+    copyButton_->setEnabled(!busy && rows);
+    if (busy) {
+        progressTimer_.start();
+        cancelButton_->setFocus();
+    } else {
+        progressTimer_.stop();
+    }
+}
+
+void EvaluationWindow::showProgress() {
+    using namespace germannumbers;
+    const auto now = job_.progress();
+    if (now.searching) {
+        progress_->setRange(0, 0);
+        progress_->setFormat(QStringLiteral("Dateien werden gesucht …"));
+        return;
+    }
+    // A bar counts in int; a file count beyond that is not to be expected,
+    // but the bar must not wrap.
+    const auto total = std::clamp<std::int64_t>(now.filesTotal, 1, 1 << 30);
+    progress_->setRange(0, static_cast<int>(total));
+    progress_->setValue(static_cast<int>(std::min(now.filesDone, total)));
+    progress_->setFormat(
+        QStringLiteral("%1 von %2 Dateien · %3 Würfe")
+            .arg(whole(now.filesDone), whole(now.filesTotal), whole(now.spinsDone)));
+}
+
+void EvaluationWindow::showResult() {
+    using namespace germannumbers;
+    const sorvik1::Evaluation& result = job_.result();
+    model_->setResult(result.files, result.total, !result.cancelled);
+    QStringList refused;
+    for (const auto& refusal : result.refused) {
+        refused << QStringLiteral("%1: %2").arg(QString::fromStdString(refusal.path),
+                                                QString::fromStdString(refusal.reason));
+    }
+    refused_->setStringList(refused);
+    tabs_->setTabText(2, QStringLiteral("Nicht ausge&wertet (%1)").arg(whole(refused.size())));
+    showProgress();
+    setBusy(false);
+    showCharts();
+    table_->resizeColumnsToContents();
+    QString text;
+    if (job_.filesFound() == 0 && !result.cancelled) {
+        text = QStringLiteral("Keine Permanenzen gefunden: Die Auswahl enthält keine .txt-Datei.");
+    } else if (result.cancelled) {
+        text = QStringLiteral("Abgebrochen: Nur %1 von %2 Dateien sind ausgewertet; die "
+                              "Summe gilt nur für sie.")
+                   .arg(whole(result.total.files), whole(job_.filesFound()));
+    } else {
+        text = QStringLiteral("Ausgewertet: %1 Dateien mit %2 Würfen.")
+                   .arg(whole(result.total.files), whole(result.total.spins));
+    }
+    if (!result.refused.empty()) {
+        text += QStringLiteral(" %1 nicht ausgewertet, die Gründe stehen unter „Nicht "
+                               "ausgewertet“.")
+                    .arg(whole(static_cast<std::int64_t>(result.refused.size())));
+    }
+    status_->setText(text);
+    table_->setFocus();
+}
+
+// Drawn only while they can be seen: drawing them behind the table would
+// hold the window for a moment when an evaluation ends.
+void EvaluationWindow::showCharts() {
+    chartsStale_ = tabs_->currentWidget() != charts_;
+    if (chartsStale_) {
+        return;
+    }
+    std::vector<const sorvik1::FileEvaluation*> inTableOrder;
+    const auto& files = model_->files();
+    for (const int row : rowsInViewOrder(false)) {
+        if (row < static_cast<int>(files.size())) {
+            inTableOrder.push_back(&files[static_cast<std::size_t>(row)]);
+        }
+    }
+    charts_->showFiles(inTableOrder);
+}
+
+// Rows of the model, in the order the table shows them.
+QList<int> EvaluationWindow::rowsInViewOrder(bool selectedOnly) const {
+    QList<int> rows;
+    const auto* selection = table_->selectionModel();
+    for (int row = 0; row < proxy_->rowCount(); ++row) {
+        const QModelIndex index = proxy_->index(row, 0);
+        if (!selectedOnly || selection->isRowSelected(row, {})) {
+            rows << proxy_->mapToSource(index).row();
+        }
+    }
+    return rows;
+}
+
+void EvaluationWindow::copyRows() {
+    QList<int> rows = rowsInViewOrder(true);
+    if (rows.isEmpty()) {
+        rows = rowsInViewOrder(false);
+    }
+    QApplication::clipboard()->setText(tabSeparated(*model_, rows));
+    status_->setText(QStringLiteral("%1 Zeilen in die Zwischenablage kopiert.")
+                         .arg(germannumbers::whole(rows.size())));
+}
+
+void EvaluationWindow::saveCsv() {
+    const QString target =
+        chooser_->csvTarget(this, QDir(lastFolder()).filePath(QStringLiteral("Auswertung.csv")));
+    if (target.isEmpty()) {
+        return;
+    }
+    QSaveFile file(target);
+    const QByteArray bytes =
+        QByteArray("\xEF\xBB\xBF") + spreadsheetCsv(*model_, rowsInViewOrder(false)).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        messages_->show(this,
+                        QStringLiteral("Die Datei „%1“ ließ sich nicht speichern.\n\n%2")
+                            .arg(QDir::toNativeSeparators(target), file.errorString()),
+                        msgstyle::critical, title);
+        return;
+    }
+    status_->setText(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(target)));
+}

@@ -1,0 +1,175 @@
+// The evaluation window's controls and their layout.
+#include "auswertung/evaluation_charts.h"
+#include "auswertung/evaluation_model.h"
+#include "auswertung/evaluation_window.h"
+#include "auswertung/total_last_proxy.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const QString& text, const char* name, const QString& description,
+                    QWidget* parent) {
+    auto* created = new QPushButton(text, parent);
+    created->setObjectName(QString::fromLatin1(name));
+    created->setAutoDefault(false);
+    created->setToolTip(description);
+    created->setAccessibleDescription(description);
+    return created;
+}
+
+} // namespace
+
+QWidget* EvaluationWindow::buildChoice() {
+    auto* box = new QGroupBox(QStringLiteral("Auswahl"), this);
+    auto* layout = new QVBoxLayout(box);
+    figureLabel_ = new QLabel(box);
+    figureLabel_->setObjectName(QStringLiteral("figur"));
+    figureLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(figureLabel_);
+
+    auto* zero = new QHBoxLayout();
+    zero->addWidget(new QLabel(QStringLiteral("Null:"), box));
+    zeroBreaks_ = new QRadioButton(QStringLiteral("&Null bricht die Figur"), box);
+    zeroBreaks_->setObjectName(QStringLiteral("nullBricht"));
+    zeroBreaks_->setToolTip(QStringLiteral("Wie im Trainer: eine Null passt zu keiner Farbe."));
+    zeroSkipped_ = new QRadioButton(QStringLiteral("Nullen &überspringen"), box);
+    zeroSkipped_->setObjectName(QStringLiteral("nullUeberspringen"));
+    zeroSkipped_->setToolTip(
+        QStringLiteral("Die Nullen werden herausgenommen; nur Rot und Schwarz zählen."));
+    auto* group = new QButtonGroup(box);
+    group->addButton(zeroBreaks_);
+    group->addButton(zeroSkipped_);
+    zeroBreaks_->setChecked(true);
+    zero->addWidget(zeroBreaks_);
+    zero->addWidget(zeroSkipped_);
+    zero->addStretch();
+    layout->addLayout(zero);
+
+    auto* choose = new QHBoxLayout();
+    filesButton_ = button(QStringLiteral("&Dateien …"), "dateien",
+                          QStringLiteral("Eine oder mehrere Permanenzdateien wählen und "
+                                         "auswerten."),
+                          box);
+    folderButton_ = button(QStringLiteral("&Ordner …"), "ordner",
+                           QStringLiteral("Einen Ordner wählen und alle .txt-Dateien darin und "
+                                          "in seinen Unterordnern auswerten."),
+                           box);
+    folderButton_->setDefault(true);
+    choose->addWidget(filesButton_);
+    choose->addWidget(folderButton_);
+    choose->addStretch();
+    layout->addLayout(choose);
+    return box;
+}
+
+QWidget* EvaluationWindow::buildProgress() {
+    auto* row = new QWidget(this);
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QHBoxLayout();
+    progress_ = new QProgressBar(row);
+    progress_->setObjectName(QStringLiteral("fortschritt"));
+    progress_->setAccessibleName(QStringLiteral("Fortschritt"));
+    progress_->setAccessibleDescription(
+        QStringLiteral("Ausgewertete Dateien und Würfe der laufenden Auswertung."));
+    progress_->setTextVisible(true);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setFormat(QString());
+    cancelButton_ = button(QStringLiteral("&Abbrechen"), "abbrechen",
+                           QStringLiteral("Die laufende Auswertung anhalten."), row);
+    cancelButton_->setEnabled(false);
+    bar->addWidget(progress_, 1);
+    bar->addWidget(cancelButton_);
+    layout->addLayout(bar);
+    status_ = new QLabel(row);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(status_);
+    return row;
+}
+
+QTabWidget* EvaluationWindow::buildResults() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("ergebnisse"));
+    model_ = new EvaluationModel(this);
+    proxy_ = new TotalLastProxy(model_, this);
+    table_ = new QTableView(tabs);
+    table_->setObjectName(QStringLiteral("tabelle"));
+    table_->setModel(proxy_);
+    // Unsorted until the user asks: the files stay in the order of their
+    // paths, and a hundred thousand rows need no sorting on arrival.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setAlternatingRowColors(true);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the rows in sight and a few more, not from every
+    // row of a long result.
+    table_->horizontalHeader()->setResizeContentsPrecision(50);
+    table_->setAccessibleName(QStringLiteral("Ergebnis je Datei"));
+    table_->setAccessibleDescription(
+        QStringLiteral("Je Datei Spielbank, Tisch, Datum, Würfe, gefundene und erwartete "
+                       "Figuren, Standardabweichung, z-Wert und längste Lücke; die letzte "
+                       "Zeile fasst alle Dateien zusammen. Ein Klick auf eine Spalte sortiert."));
+    auto* copy = new QAction(table_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &EvaluationWindow::copyRows);
+    table_->addAction(copy);
+    tabs->addTab(table_, QStringLiteral("&Tabelle"));
+
+    charts_ = new EvaluationCharts(tabs);
+    tabs->addTab(charts_, QStringLiteral("Dia&gramme"));
+
+    refused_ = new QStringListModel(this);
+    auto* refusedList = new QListView(tabs);
+    refusedList->setObjectName(QStringLiteral("abgelehnt"));
+    refusedList->setModel(refused_);
+    refusedList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    refusedList->setAccessibleName(QStringLiteral("Nicht ausgewertete Dateien"));
+    refusedList->setAccessibleDescription(QStringLiteral(
+        "Jede Datei oder jeder Ordner, der nicht ausgewertet wurde, mit dem Grund."));
+    tabs->addTab(refusedList, QStringLiteral("Nicht ausge&wertet"));
+    return tabs;
+}
+
+QWidget* EvaluationWindow::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    saveButton_ = button(QStringLiteral("Als CSV &speichern …"), "csv",
+                         QStringLiteral("Die Tabelle für Tabellenkalkulationen speichern: "
+                                        "Semikolon, Dezimalkomma, UTF-8."),
+                         row);
+    copyButton_ = button(QStringLiteral("&Kopieren"), "kopieren",
+                         QStringLiteral("Die markierten Zeilen, oder alle, mit Tabulatoren "
+                                        "getrennt in die Zwischenablage kopieren."),
+                         row);
+    auto* close = button(QStringLiteral("Schl&ießen"), "schliessen",
+                         QStringLiteral("Das Fenster schließen."), row);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(saveButton_);
+    layout->addWidget(copyButton_);
+    layout->addStretch();
+    layout->addWidget(close);
+    return row;
+}

@@ -1,0 +1,168 @@
+#include "evaluation_steps.h"
+
+#include "case_name.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Evaluation = EvaluationTest;
+
+TEST_F(Evaluation, F8OpensTheWindowFromAnywhereInTheTrainer) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.okinfo->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+    auto* window = form.findChild<EvaluationWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(openEvaluation(form), window);
+    const auto actions = form.actions();
+    EXPECT_TRUE(std::any_of(actions.begin(), actions.end(), [](const QAction* action) {
+        return action->text() == QStringLiteral("Permanenzen auswerten …") &&
+               action->shortcut() == QKeySequence(Qt::Key_F8);
+    }));
+}
+
+TEST_F(Evaluation, WithoutAFigureNoDialogOpensAndTheWindowSaysWhy) {
+    setRun(form, {"none", "", 0, 0, 0, {}});
+    form.figanfang = 0;
+    form.figende = 0;
+    EvaluationWindow* window = open();
+    window->chooseFolder();
+    EXPECT_EQ(chooser->asked, 0);
+    EXPECT_TRUE(status(*window).contains(QStringLiteral("braucht es eine Figur")));
+}
+
+// A folder with good files in sub-folders, a refused one and a stray
+// other file: one row per good file, the refusal listed with its reason,
+// the figure of the start kept though the trainer's changes later.
+TEST_F(Evaluation, FolderGivesARowPerFileAndTheTotalLast) {
+    write(QStringLiteral("a/1.txt"), permanence(3000, 1, "02.01.2020"));
+    write(QStringLiteral("b/2.txt"), permanence(2000, 2, "01.01.2020"));
+    write(QStringLiteral("3.txt"), permanence(1000, 3, "kein Datum"));
+    write(QStringLiteral("bad.txt"), "Spielbank\r\nT\r\nD\r\nP\r\n40\r\n");
+    write(QStringLiteral("notes.csv"), "x");
+    EvaluationWindow* window = open();
+    chooser->folder = files.path();
+    window->chooseFolder();
+    setRun(form, {"changed", "rrr", 1, 0, 0, {}});
+    ASSERT_TRUE(waitDone(*window));
+    auto& model = *table(*window).model();
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_TRUE(model.index(3, 0).data(EvaluationModel::totalRole).toBool());
+    EXPECT_EQ(model.index(3, EvaluationModel::Spins).data().toString(), QStringLiteral("6.000"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("figur"))->text(),
+              QStringLiteral("Figur: rs (Null bricht die Figur)"));
+    const QStringList refused = window->findChild<QListView*>(QStringLiteral("abgelehnt"))
+                                    ->model()
+                                    ->index(0, 0)
+                                    .data()
+                                    .toString()
+                                    .split(QStringLiteral(": "));
+    EXPECT_TRUE(refused.front().endsWith(QStringLiteral("bad.txt")));
+    EXPECT_TRUE(refused.back().contains(QStringLiteral("Zeile 5")));
+    EXPECT_EQ(QSettings().value(QStringLiteral("auswertung/ordner")).toString(), files.path());
+}
+
+struct SortCase {
+    std::string name;
+    int column;
+    Qt::SortOrder order;
+};
+
+class EvaluationSort : public EvaluationTest, public testing::WithParamInterface<SortCase> {};
+
+// The total stays last whatever the sort; the files are in order above it.
+TEST_P(EvaluationSort, KeepsTheTotalLast) {
+    for (int i = 0; i < 6; ++i) {
+        write(QStringLiteral("%1.txt").arg(i), permanence(200 + 100 * i, i, "1.1.2020"));
+    }
+    EvaluationWindow* window = open();
+    chooser->folder = files.path();
+    window->chooseFolder();
+    ASSERT_TRUE(waitDone(*window));
+    QTableView& view = table(*window);
+    view.sortByColumn(GetParam().column, GetParam().order);
+    const auto& model = *view.model();
+    ASSERT_EQ(model.rowCount(), 7);
+    EXPECT_TRUE(model.index(6, 0).data(EvaluationModel::totalRole).toBool());
+    for (int row = 1; row < 6; ++row) {
+        const double before =
+            model.index(row - 1, GetParam().column).data(EvaluationModel::valueRole).toDouble();
+        const double here =
+            model.index(row, GetParam().column).data(EvaluationModel::valueRole).toDouble();
+        EXPECT_TRUE(GetParam().order == Qt::AscendingOrder ? before <= here : before >= here)
+            << row;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, EvaluationSort,
+    testing::Values(SortCase{"SpinsUp", EvaluationModel::Spins, Qt::AscendingOrder},
+                    SortCase{"SpinsDown", EvaluationModel::Spins, Qt::DescendingOrder},
+                    SortCase{"ZUp", EvaluationModel::ZValue, Qt::AscendingOrder},
+                    SortCase{"ZDown", EvaluationModel::ZValue, Qt::DescendingOrder}),
+    CaseName());
+
+// Cancelling stops soon, keeps only whole rows and says the total is partial.
+TEST_F(Evaluation, CancelStopsQuicklyAndLabelsThePartialTotal) {
+    const QByteArray bytes = permanence(50000, 7, "1.1.2020");
+    for (int i = 0; i < 300; ++i) {
+        write(QStringLiteral("%1.txt").arg(i, 3, 10, QChar('0')), bytes);
+    }
+    EvaluationWindow* window = open();
+    chooser->folder = files.path();
+    window->chooseFolder();
+    QTest::qWait(30);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(window, Qt::Key_Escape);
+    ASSERT_TRUE(waitDone(*window, 2000));
+    EXPECT_LT(clock.elapsed(), 200);
+    EXPECT_TRUE(window->isVisible()) << "Escape stops the work before it closes the window";
+    EXPECT_TRUE(status(*window).startsWith(QStringLiteral("Abgebrochen")));
+    const auto& model = *table(*window).model();
+    ASSERT_LT(model.rowCount(), 301);
+    for (int row = 0; row + 1 < model.rowCount(); ++row) {
+        EXPECT_EQ(model.index(row, EvaluationModel::Spins).data().toString(),
+                  QStringLiteral("50.000"));
+    }
+    if (model.rowCount() > 0) {
+        EXPECT_TRUE(model.index(model.rowCount() - 1, 0)
+                        .data()
+                        .toString()
+                        .contains(QStringLiteral("abgebrochen")));
+    }
+}
+
+TEST_F(Evaluation, EmptyFolderSaysThereIsNothingToEvaluate) {
+    EvaluationWindow* window = open();
+    chooser->folder = files.path();
+    window->chooseFolder();
+    ASSERT_TRUE(waitDone(*window));
+    EXPECT_EQ(table(*window).model()->rowCount(), 0);
+    EXPECT_TRUE(status(*window).startsWith(QStringLiteral("Keine Permanenzen gefunden")));
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("csv"))->isEnabled());
+}
+
+// The zero rule, the size and the last folder outlive the window.
+TEST_F(Evaluation, RemembersRuleSizeAndFolder) {
+    EvaluationWindow* window = open();
+    window->findChild<QRadioButton*>(QStringLiteral("nullUeberspringen"))->setChecked(true);
+    window->resize(700, 500);
+    window->close();
+    delete window;
+    EvaluationWindow* again = open();
+    EXPECT_TRUE(again->findChild<QRadioButton*>(QStringLiteral("nullUeberspringen"))->isChecked());
+    EXPECT_EQ(again->size(), QSize(700, 500));
+    QSettings().setValue(QStringLiteral("auswertung/ordner"), files.path());
+    chooser->folder.clear();
+    again->chooseFolder();
+    EXPECT_EQ(chooser->startedIn, files.path());
+}
+
+} // namespace
