@@ -1,5 +1,6 @@
 #include "auswertung/search_job.h"
 
+#include "core/evaluation_folder.h"
 #include "core/search_input.h"
 
 #include <QFile>

@@ -21,6 +21,7 @@ class SearchJob : public QObject {
   public:
     struct Request {
         QStringList files;
+        QStringList folders; // searched with their sub-folders for "*.txt"
         // Spins copied from the trainer before the start, one sequence each.
         std::vector<std::vector<sorvik1::SpinWord>> held;
         sorvik1::SearchSettings settings;

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -117,11 +118,14 @@ SearchTab::~SearchTab() = default;
 
 QWidget* SearchTab::buildSettings() {
     auto* settings = new QWidget(this);
-    auto* layout = new QHBoxLayout(settings);
+    auto* layout = new QGridLayout(settings);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* sourceLabel = new QLabel(QStringLiteral("&Quelle:"), settings);
     source_ = new QComboBox(settings);
     source_->setAccessibleName(QStringLiteral("Quelle"));
+    // A long folder name must not widen the window.
+    source_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    source_->setMinimumContentsLength(24);
     sourceLabel->setBuddy(source_);
     auto* spanLabel = new QLabel(QStringLiteral("Längste S&pannweite:"), settings);
     span_ = new QSpinBox(settings);
@@ -144,16 +148,23 @@ QWidget* SearchTab::buildSettings() {
     progress_->setAccessibleName(QStringLiteral("Fortschritt der Suche"));
     connect(searchButton_, &QPushButton::clicked, this, &SearchTab::search);
     connect(cancelButton_, &QPushButton::clicked, this, &SearchTab::cancel);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{sourceLabel, source_, spanLabel, span_, gaps_, zero_,
-                                         searchButton_, cancelButton_, progress_}) {
-        layout->addWidget(widget);
-    }
+    // Three rows: where, what, and the work, so the tab stays narrow.
+    layout->addWidget(sourceLabel, 0, 0);
+    layout->addWidget(source_, 0, 1, 1, 4);
+    layout->addWidget(spanLabel, 1, 0);
+    layout->addWidget(span_, 1, 1);
+    layout->addWidget(gaps_, 1, 2);
+    layout->addWidget(zero_, 1, 3);
+    layout->addWidget(searchButton_, 2, 0);
+    layout->addWidget(cancelButton_, 2, 1);
+    layout->addWidget(progress_, 2, 2, 1, 3);
+    layout->setColumnStretch(4, 1);
     return settings;
 }
 
-void SearchTab::setFiles(const QStringList& files) {
+void SearchTab::setSources(const QStringList& files, const QStringList& folders) {
     files_ = files;
+    folders_ = folders;
     refreshSources();
 }
 
@@ -169,8 +180,11 @@ void SearchTab::showEvent(QShowEvent* event) {
 void SearchTab::refreshSources() {
     const QVariant chosen = source_->currentData();
     source_->clear();
-    source_->addItem(QStringLiteral("Gewählte Dateien (%1)").arg(files_.size()),
-                     static_cast<int>(Source::Files));
+    source_->addItem(
+        folders_.isEmpty()
+            ? QStringLiteral("Gewählte Dateien (%1)").arg(files_.size())
+            : QStringLiteral("Gewählter Ordner %1").arg(folders_.join(QStringLiteral(", "))),
+        static_cast<int>(Source::Files));
     if (trainer_.importiert == 1 && trainer_.importanzahl > 0) {
         source_->addItem(
             QStringLiteral("Geladene Permanenz im Trainer (%1 Würfe)")
@@ -194,6 +208,7 @@ SearchJob::Request SearchTab::request() const {
     switch (static_cast<Source>(source_->currentData().toInt())) {
     case Source::Files:
         request.files = files_;
+        request.folders = folders_;
         break;
     case Source::Permanence: {
         const auto spins = sorvik1::SpinSource::imported(trainer_.farbe, trainer_.permanenz);
@@ -214,7 +229,7 @@ SearchJob::Request SearchTab::request() const {
 void SearchTab::search() {
     refreshSources();
     SearchJob::Request next = request();
-    if (next.files.isEmpty() && next.held.empty()) {
+    if (next.files.isEmpty() && next.folders.isEmpty() && next.held.empty()) {
         summary_->setText(QStringLiteral(
             "Es sind keine Dateien gewählt. Bitte Dateien wählen oder eine Quelle aus dem "
             "Trainer nehmen."));

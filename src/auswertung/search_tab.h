@@ -36,9 +36,9 @@ class SearchTab : public QWidget {
     explicit SearchTab(Form1& trainer, QWidget* parent = nullptr);
     ~SearchTab() override;
 
-    // The files the host window has chosen; searched when that source is
-    // picked.
-    void setFiles(const QStringList& files);
+    // The files and folders the host window has chosen; searched when that
+    // source is picked.
+    void setSources(const QStringList& files, const QStringList& folders = {});
     // Seam for the modal message; tests answer it.
     void setMessageBox(std::unique_ptr<MessageBox> box);
 
@@ -65,6 +65,7 @@ class SearchTab : public QWidget {
 
     Form1& trainer_;
     QStringList files_;
+    QStringList folders_;
     SearchJob job_;
     QTimer progressTimer_;
     std::unique_ptr<MessageBox> messages_;

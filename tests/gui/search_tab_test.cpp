@@ -45,7 +45,7 @@ class SearchTabTest : public FigureWindow {
 
     void searchFiles(const QStringList& files, int span) {
         tab.findChild<QSpinBox*>()->setValue(span);
-        tab.setFiles(files);
+        tab.setSources(files);
         tab.search();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !tab.busy(); }, 20'000));
     }
