@@ -13,23 +13,6 @@ namespace {
 
 constexpr const char* program = "sorvik1-analyse";
 
-// Why the search gave no figures, for the user; empty when it did.
-std::string refusalText(const SearchResult& result, int span) {
-    switch (result.refusal) {
-    case SearchRefusal::None:
-    case SearchRefusal::Stopped:
-        return {};
-    case SearchRefusal::NoSpins:
-        return "Keine Würfe zum Durchsuchen.";
-    case SearchRefusal::OnlyZeros:
-        return "Die Würfe sind alle Null; keine Figur kann vorkommen.";
-    case SearchRefusal::TooFewSpins:
-        return "Keine Quelle hat " + std::to_string(span) +
-               " gezählte Würfe, so viele, wie die längste Figur braucht.";
-    }
-    return {};
-}
-
 void write(std::ostream& out, const SearchReport& report, OutputFormat format) {
     switch (format) {
     case OutputFormat::Text:
@@ -99,7 +82,7 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err) {
         counter.endSequence();
     }
     report.result = evaluateSearch(counter, options.gaps, {}, {});
-    const std::string refusal = refusalText(report.result, *options.searchSpan);
+    const std::string refusal = searchRefusalText(report.result.refusal, *options.searchSpan);
     if (!refusal.empty()) {
         err << program << ": " << refusal << '\n';
         status = 1;

@@ -36,24 +36,6 @@ QString methodNote() {
         .arg(germannumbers::whole(static_cast<std::int64_t>(sorvik1::normalFromExpectation)));
 }
 
-QString refusalText(sorvik1::SearchRefusal refusal, int span) {
-    switch (refusal) {
-    case sorvik1::SearchRefusal::None:
-        return {};
-    case sorvik1::SearchRefusal::Stopped:
-        return QStringLiteral("Die Suche wurde abgebrochen.");
-    case sorvik1::SearchRefusal::NoSpins:
-        return QStringLiteral("Keine Würfe zum Durchsuchen.");
-    case sorvik1::SearchRefusal::OnlyZeros:
-        return QStringLiteral("Die Würfe sind alle Null; keine Figur kann vorkommen.");
-    case sorvik1::SearchRefusal::TooFewSpins:
-        return QStringLiteral("Keine Quelle hat %1 gezählte Würfe, so viele, wie die längste "
-                              "Figur braucht.")
-            .arg(span);
-    }
-    return {};
-}
-
 } // namespace
 
 SearchTab::SearchTab(Form1& trainer, QWidget* parent)
@@ -270,7 +252,8 @@ void SearchTab::showResult() {
     const SearchJob::Outcome& outcome = job_.outcome();
     const sorvik1::SearchResult& result = outcome.result;
     QStringList lines;
-    const QString refusal = refusalText(result.refusal, span_->value());
+    const QString refusal =
+        QString::fromStdString(sorvik1::searchRefusalText(result.refusal, span_->value()));
     if (refusal.isEmpty()) {
         progress_->setValue(progressSteps);
         lines << QStringLiteral("%1 Figuren durchsucht in %2 Würfen (%3 %4). |z| ≥ 3 bei %5 "

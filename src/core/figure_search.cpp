@@ -110,6 +110,23 @@ SearchRefusal refusalOf(const WindowCounter& counter) {
 
 } // namespace
 
+std::string searchRefusalText(SearchRefusal refusal, int maxSpan) {
+    switch (refusal) {
+    case SearchRefusal::None:
+        return {};
+    case SearchRefusal::Stopped:
+        return "Die Suche wurde abgebrochen.";
+    case SearchRefusal::NoSpins:
+        return "Keine Würfe zum Durchsuchen.";
+    case SearchRefusal::OnlyZeros:
+        return "Die Würfe sind alle Null; keine Figur kann vorkommen.";
+    case SearchRefusal::TooFewSpins:
+        return "Keine Quelle hat " + std::to_string(maxSpan) +
+               " gezählte Würfe, so viele, wie die längste Figur braucht.";
+    }
+    return {};
+}
+
 std::vector<Figure> searchedFigures(int maxSpan, bool gaps) {
     std::vector<Figure> figures;
     const int inner = gaps ? 3 : 2;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <span>
 #include <stop_token>
+#include <string>
 #include <vector>
 
 namespace sorvik1 {
@@ -47,6 +48,9 @@ enum class SearchRefusal {
     TooFewSpins, // no sequence holds as many counted spins as the span
     Stopped,     // asked to stop
 };
+
+// Why a search gave no figures, as one German sentence; empty for None.
+std::string searchRefusalText(SearchRefusal refusal, int maxSpan);
 
 struct SearchResult {
     SearchRefusal refusal = SearchRefusal::None;
