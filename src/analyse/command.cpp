@@ -4,6 +4,7 @@
 #include "analyse/help.h"
 #include "analyse/options.h"
 #include "analyse/output.h"
+#include "analyse/search_report.h"
 #include "analyse/terminal_text.h"
 
 #include <exception>
@@ -41,6 +42,9 @@ int finished(std::ostream& out, std::ostream& err, int status) {
 }
 
 int analyse(const Options& options, std::ostream& out, std::ostream& err) {
+    if (options.searchSpan) {
+        return finished(out, err, runSearch(options, out, err));
+    }
     std::vector<SourceReport> reports;
     int status = 0;
     if (options.spins) {

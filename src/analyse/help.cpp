@@ -6,6 +6,7 @@ std::string_view helpText() {
     return R"(Aufruf:
   sorvik1-analyse --figur FIGUR --spins ANZAHL [--seed ZAHL] [--threads ZAHL] [OPTIONEN]
   sorvik1-analyse --figur FIGUR [OPTIONEN] DATEI...
+  sorvik1-analyse --suche K [--luecken] [--top N] (--spins ANZAHL | DATEI...)
 
 Zählt, wie oft eine Roulette-Figur in einer Folge von Würfen vorkommt, und
 stellt die Zählung neben das, was der Zufall erwarten lässt: in simulierten
@@ -17,6 +18,19 @@ Figur:
                      die erste und die letzte besetzt, zum Beispiel rr.s.
                      Vorkommen dürfen sich überlappen; jedes zählt, wie im
                      Trainer.
+
+Figurensuche (statt --figur):
+  --suche K          zählt jede Figur der Spannweite 1 bis K (K höchstens 10),
+                     die mit einer Farbe beginnt und endet, in allen Quellen
+                     zusammen, und stellt jede neben den Zufall: Vorkommen,
+                     Erwartung, Standardabweichung, z, zweiseitiges p (ab 1000
+                     erwarteten Vorkommen normal genähert, darunter nach
+                     Pólya-Aeppli oder binomial) und p nach Holm über alle
+                     Figuren. "auffällig" heißt: p nach Holm unter 0.05.
+  --luecken          auch Figuren mit freien Positionen zwischen den Enden.
+  --top N            nur die N Figuren mit dem höchsten und die N mit dem
+                     niedrigsten z (Vorgabe: alle, nach z geordnet).
+                     CSV gibt nur die Tabelle der Figuren aus.
 
 Quelle (eine von beiden):
   --spins ANZAHL     simuliert ANZAHL Würfe (1 bis 1000000000000).

@@ -1,6 +1,7 @@
 #include "analyse/options.h"
 
 #include "core/figure_text.h"
+#include "core/window_counter.h"
 
 #include <charconv>
 #include <limits>
@@ -54,6 +55,11 @@ class Parser {
         if (equals != std::string_view::npos) {
             inlineValue = argument.substr(equals + 1);
         }
+        if (name == "--luecken" || name == "--lücken") {
+            options_.withFreePositions = true;
+            flagOnly(name, inlineValue);
+            return;
+        }
         if (name == "--help" || name == "--version" || name == "--liste" || name == "--abstaende") {
             if (inlineValue) {
                 fail(std::string(name) + " nimmt keinen Wert.");
@@ -70,7 +76,7 @@ class Parser {
             return;
         }
         if (name != "--figur" && name != "--spins" && name != "--seed" && name != "--threads" &&
-            name != "--null" && name != "--format") {
+            name != "--null" && name != "--format" && name != "--suche" && name != "--top") {
             fail("Unbekannte Option " + std::string(name) + ".");
             return;
         }
@@ -108,6 +114,8 @@ class Parser {
                 fail("--threads erwartet eine ganze Zahl von 1 bis " + std::to_string(maxThreads) +
                      ".");
             }
+        } else if (name == "--suche" || name == "--top") {
+            searchNumber(name, value);
         } else if (name == "--null") {
             zeroRule(value);
         } else {
@@ -137,10 +145,53 @@ class Parser {
         }
     }
 
+    void flagOnly(std::string_view name, std::optional<std::string_view> inlineValue) {
+        if (inlineValue) {
+            fail(std::string(name) + " nimmt keinen Wert.");
+        }
+    }
+
+    void searchNumber(std::string_view name, std::string_view value) {
+        if (name == "--suche") {
+            options_.searchSpan = wholeNumber<int>(value, 1, maxSearchSpan);
+            if (!options_.searchSpan) {
+                fail("--suche erwartet die längste Spannweite, eine ganze Zahl von 1 bis " +
+                     std::to_string(maxSearchSpan) + ", nicht \"" + std::string(value) + "\".");
+            }
+        } else {
+            options_.top = wholeNumber<int>(value, 1, std::numeric_limits<int>::max());
+            if (!options_.top) {
+                fail("--top erwartet eine ganze Zahl ab 1, nicht \"" + std::string(value) + "\".");
+            }
+        }
+    }
+
+    // The search judges every figure itself: a figure of its own is refused.
+    void checkSearch() {
+        if (!options_.figureText.empty()) {
+            fail("--suche und --figur schließen sich aus: die Suche prüft alle Figuren selbst.");
+        } else if (options_.list) {
+            fail("--suche und --liste schließen sich aus: die Liste der Startwürfe gehört zu "
+                 "einer einzelnen Figur (--figur).");
+        } else if (options_.threads) {
+            fail("--suche rechnet auf einem Thread; --threads gilt nur für eine Figur.");
+        }
+    }
+
     void check() {
-        if (options_.figureText.empty()) {
+        if (options_.searchSpan) {
+            checkSearch();
+        } else if (options_.withFreePositions || options_.top) {
+            fail(std::string(options_.withFreePositions ? "--luecken" : "--top") +
+                 " gilt nur für die Figurensuche mit --suche.");
+        } else if (options_.figureText.empty()) {
             fail("Welche Figur? --figur fehlt, zum Beispiel --figur rr.s.");
-        } else if (options_.spins && !options_.files.empty()) {
+        }
+        checkSource();
+    }
+
+    void checkSource() {
+        if (options_.spins && !options_.files.empty()) {
             fail("Entweder --spins (Simulation) oder Permanenzdateien, nicht beides.");
         } else if (!options_.spins && options_.files.empty()) {
             fail("Nichts zu tun: --spins für eine Simulation oder Permanenzdateien angeben.");

@@ -5,6 +5,7 @@
 #include "auswertung/evaluation_export.h"
 #include "auswertung/evaluation_model.h"
 #include "auswertung/file_chooser.h"
+#include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 #include "core/figure_text.h"
 #include "stats/german_numbers.h"
@@ -132,34 +133,37 @@ bool EvaluationWindow::canStart() {
     if (figure_.empty()) {
         status_->setText(QStringLiteral("Zum Auswerten braucht es eine Figur: Zeichnen Sie "
                                         "bitte im Trainer eine Figur und bestätigen Sie sie "
-                                        "mit „OK“."));
+                                        "mit „OK“. Die Figurensuche braucht keine."));
         return false;
     }
     return true;
 }
 
 void EvaluationWindow::chooseFiles() {
-    if (!canStart()) {
-        return;
-    }
     const QStringList files = chooser_->permanenceFiles(this, lastFolder());
     if (files.isEmpty()) {
         return;
     }
     rememberFolder(QFileInfo(files.front()).absolutePath());
-    start(files, {});
+    chosen(files, {});
 }
 
 void EvaluationWindow::chooseFolder() {
-    if (!canStart()) {
-        return;
-    }
     const QString folder = chooser_->permanenceFolder(this, lastFolder());
     if (folder.isEmpty()) {
         return;
     }
     rememberFolder(folder);
-    start({}, {folder});
+    chosen({}, {folder});
+}
+
+void EvaluationWindow::chosen(const QStringList& files, const QStringList& folders) {
+    search_->setSources(files, folders);
+    if (canStart()) {
+        start(files, folders);
+    } else {
+        tabs_->setCurrentWidget(search_);
+    }
 }
 
 void EvaluationWindow::start(const QStringList& files, const QStringList& folders) {

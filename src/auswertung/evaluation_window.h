@@ -29,6 +29,7 @@ class QRadioButton;
 class QStringListModel;
 class QTabWidget;
 class QTableView;
+class SearchTab;
 class TotalLastProxy;
 
 class EvaluationWindow : public QDialog {
@@ -66,8 +67,11 @@ class EvaluationWindow : public QDialog {
     QWidget* buildButtons();
     void restoreSettings();
 
-    // Copies the figure and starts; false with a hint when there is none.
+    // Copies the figure; false with a hint when there is none.
     bool canStart();
+    // Hands the choice to the search, and evaluates it when there is a
+    // figure; without one the search alone takes it.
+    void chosen(const QStringList& files, const QStringList& folders);
     void start(const QStringList& files, const QStringList& folders);
     void showProgress();
     void showResult();
@@ -98,6 +102,7 @@ class EvaluationWindow : public QDialog {
     EvaluationModel* model_ = nullptr;
     TotalLastProxy* proxy_ = nullptr;
     EvaluationCharts* charts_ = nullptr;
+    SearchTab* search_ = nullptr;
     QStringListModel* refused_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;

@@ -2,6 +2,7 @@
 #include "auswertung/evaluation_charts.h"
 #include "auswertung/evaluation_model.h"
 #include "auswertung/evaluation_window.h"
+#include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 
 #include <QAction>
@@ -149,6 +150,8 @@ QTabWidget* EvaluationWindow::buildResults() {
     refusedList->setAccessibleDescription(QStringLiteral(
         "Jede Datei oder jeder Ordner, der nicht ausgewertet wurde, mit dem Grund."));
     tabs->addTab(refusedList, QStringLiteral("Nicht ausge&wertet"));
+    search_ = new SearchTab(trainer_, tabs);
+    tabs->addTab(search_, QStringLiteral("&Figurensuche"));
     return tabs;
 }
 

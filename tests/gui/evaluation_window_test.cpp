@@ -3,10 +3,12 @@
 #include "case_name.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -28,14 +30,21 @@ TEST_F(Evaluation, F8OpensTheWindowFromAnywhereInTheTrainer) {
     }));
 }
 
-TEST_F(Evaluation, WithoutAFigureNoDialogOpensAndTheWindowSaysWhy) {
+// The figure search needs no figure: the chosen folder goes to it, and the
+// window says why nothing is evaluated.
+TEST_F(Evaluation, WithoutAFigureTheChoiceGoesToTheSearchAndTheWindowSaysWhy) {
     setRun(form, {"none", "", 0, 0, 0, {}});
     form.figanfang = 0;
     form.figende = 0;
     EvaluationWindow* window = open();
+    chooser->folder = files.path();
     window->chooseFolder();
-    EXPECT_EQ(chooser->asked, 0);
+    EXPECT_FALSE(window->busy());
     EXPECT_TRUE(status(*window).contains(QStringLiteral("braucht es eine Figur")));
+    const auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("ergebnisse"));
+    EXPECT_EQ(tabs->currentWidget()->objectName(), QStringLiteral("figurensuche"));
+    const auto* source = tabs->currentWidget()->findChild<QComboBox*>();
+    EXPECT_TRUE(source->currentText().contains(files.path()));
 }
 
 // A folder with good files in sub-folders, a refused one and a stray

@@ -1,0 +1,176 @@
+#include "analyse/search_report.h"
+
+#include "core/figure_text.h"
+#include "core/text_encoding.h"
+#include "core/utf8.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+
+namespace sorvik1::analyse {
+
+namespace {
+
+std::string number(const char* format, double value) {
+    if (!std::isfinite(value)) {
+        return "–";
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    const std::size_t length = utf8Length(text);
+    return length >= width ? text : std::string(width - length, ' ') + text;
+}
+
+std::string rangeText(const SearchReport& report) {
+    return "Spannweite 1 bis " + std::to_string(report.settings.maxSpan) +
+           (report.settings.gaps ? ", mit Lücken" : ", ohne Lücken");
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const auto& item : items) {
+        text += (text.empty() ? "" : ", ") + fileTextToUtf8(item);
+    }
+    return text;
+}
+
+// Machines get no negative zero and no NaN.
+nlohmann::ordered_json value(double number) {
+    if (!std::isfinite(number)) {
+        return nullptr;
+    }
+    return number == 0.0 ? 0.0 : number;
+}
+
+} // namespace
+
+const char* methodKey(PValueMethod method) {
+    switch (method) {
+    case PValueMethod::Normal:
+        return "normal";
+    case PValueMethod::PolyaAeppli:
+        return "polya_aeppli";
+    case PValueMethod::Binomial:
+        return "binomial";
+    case PValueMethod::None:
+        break;
+    }
+    return "keine";
+}
+
+const char* methodLabel(PValueMethod method) {
+    switch (method) {
+    case PValueMethod::Normal:
+        return "Normal";
+    case PValueMethod::PolyaAeppli:
+        return "Pólya-Aeppli";
+    case PValueMethod::Binomial:
+        return "Binomial";
+    case PValueMethod::None:
+        break;
+    }
+    return "–";
+}
+
+void writeSearchText(std::ostream& out, const SearchReport& report) {
+    const SearchResult& result = report.result;
+    const bool skipped = report.settings.rule == ZeroRule::Skipped;
+    out << "Figurensuche        " << rangeText(report) << '\n'
+        << "Quellen             " << joined(report.sources) << '\n';
+    if (report.seed) {
+        out << "Startwert           " << *report.seed << '\n';
+    }
+    out << "Null                "
+        << (skipped ? "übersprungen (nur Rot und Schwarz zählen)" : "bricht die Figur") << '\n'
+        << "Würfe               " << result.spins << '\n';
+    if (skipped) {
+        out << "Gezählte Würfe      " << result.positions << '\n';
+    }
+    out << "Figuren durchsucht  " << result.figures.size() << '\n'
+        << "|z| >= 3            " << result.beyondThree << ", allein durch Zufall erwartet "
+        << number("%.1f", result.expectedBeyondThree) << '\n'
+        << "Auffällig           " << result.flagged
+        << " (p nach Holm über alle Figuren unter 0.05)\n"
+        << "p-Wert              zweiseitig; ab " << normalFromExpectation
+        << " erwarteten Vorkommen normal genähert, darunter Pólya-Aeppli\n"
+        << "                    (Häufungen) oder binomial mit exaktem Mittel und exakter "
+           "Varianz\n";
+    if (report.rows.empty()) {
+        return;
+    }
+    out << '\n'
+        << padded("Figur", 10) << padded("Vorkommen", 11) << padded("Erwartet", 12)
+        << padded("SD", 9) << padded("z", 8) << padded("p", 11) << padded("p (Holm)", 11)
+        << "  Methode       Auffällig\n";
+    for (const std::size_t row : report.rows) {
+        const FigureFinding& f = result.figures[row];
+        std::string method = methodLabel(f.p.method);
+        method += std::string(14 - utf8Length(method), ' ');
+        out << padded(figureText(f.figure), 10) << padded(std::to_string(f.found), 11)
+            << padded(number("%.2f", f.expected), 12)
+            << padded(number("%.2f", f.standardDeviation), 9) << padded(number("%.2f", f.z), 8)
+            << padded(number("%.3g", f.p.p), 11) << padded(number("%.3g", f.adjustedP), 11) << "  "
+            << method << (f.flagged ? "ja" : "") << '\n';
+    }
+}
+
+void writeSearchCsv(std::ostream& out, const SearchReport& report) {
+    out << "figur,spannweite,besetzt,vorkommen,erwartet,standardabweichung,z_wert,p_wert,"
+           "p_methode,p_holm,auffaellig\r\n";
+    const auto plain = [](double x) { return std::isfinite(x) ? number("%.17g", x) : ""; };
+    for (const std::size_t row : report.rows) {
+        const FigureFinding& f = report.result.figures[row];
+        out << figureText(f.figure) << ',' << f.figure.span() << ',' << f.figure.occupiedCount()
+            << ',' << f.found << ',' << plain(f.expected) << ',' << plain(f.standardDeviation)
+            << ',' << plain(f.z) << ',' << plain(f.p.p) << ',' << methodKey(f.p.method) << ','
+            << plain(f.adjustedP) << ',' << (f.flagged ? "ja" : "nein") << "\r\n";
+    }
+}
+
+void writeSearchJson(std::ostream& out, const SearchReport& report) {
+    const SearchResult& result = report.result;
+    nlohmann::ordered_json sources = nlohmann::ordered_json::array();
+    for (const auto& source : report.sources) {
+        sources.push_back(fileTextToUtf8(source));
+    }
+    nlohmann::ordered_json summary = {
+        {"quellen", sources},
+        {"spannweite", report.settings.maxSpan},
+        {"luecken", report.settings.gaps},
+        {"null", report.settings.rule == ZeroRule::Skipped ? "ueberspringen" : "bricht"},
+        {"wuerfe", result.spins},
+        {"gezaehlte_wuerfe", result.positions},
+        {"figuren_durchsucht", result.figures.size()},
+        {"z_mindestens_3", result.beyondThree},
+        {"z_mindestens_3_zufall", value(result.expectedBeyondThree)},
+        {"auffaellig", result.flagged},
+        {"normal_ab_erwartung", normalFromExpectation},
+    };
+    if (report.seed) {
+        summary["startwert"] = *report.seed;
+    }
+    nlohmann::ordered_json figures = nlohmann::ordered_json::array();
+    for (const std::size_t row : report.rows) {
+        const FigureFinding& f = result.figures[row];
+        figures.push_back({{"figur", figureText(f.figure)},
+                           {"spannweite", f.figure.span()},
+                           {"besetzt", f.figure.occupiedCount()},
+                           {"vorkommen", f.found},
+                           {"erwartet", value(f.expected)},
+                           {"standardabweichung", value(f.standardDeviation)},
+                           {"z_wert", value(f.z)},
+                           {"p_wert", value(f.p.p)},
+                           {"p_methode", methodKey(f.p.method)},
+                           {"p_holm", value(f.adjustedP)},
+                           {"auffaellig", f.flagged}});
+    }
+    out << nlohmann::ordered_json{{"suche", summary}, {"figuren", figures}}.dump(2) << '\n';
+}
+
+} // namespace sorvik1::analyse

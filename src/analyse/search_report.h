@@ -1,0 +1,40 @@
+#pragma once
+
+#include "analyse/options.h"
+#include "core/figure_search.h"
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace sorvik1::analyse {
+
+// What the figure search found, with what it was asked.
+struct SearchReport {
+    std::vector<std::string> sources; // the files' paths, or "Simulation"
+    std::optional<std::uint64_t> seed;
+    SearchSettings settings;
+    SearchResult result;
+    std::vector<std::size_t> rows; // the figures shown, highest z first
+};
+
+// Runs the search that --suche asks for; returns the exit status.
+int runSearch(const Options& options, std::ostream& out, std::ostream& err);
+
+// Indices of the figures to show, highest z first and those without z
+// last; with `top`, only the `top` highest and the `top` lowest.
+std::vector<std::size_t> shownRows(const SearchResult& result, std::optional<int> top);
+
+// Short machine name of a p-value's method, and its German label.
+const char* methodKey(PValueMethod method);
+const char* methodLabel(PValueMethod method);
+
+void writeSearchText(std::ostream& out, const SearchReport& report);
+// One header row, one row per figure shown (RFC 4180).
+void writeSearchCsv(std::ostream& out, const SearchReport& report);
+// {"suche": {summary}, "figuren": [{...}, ...]}
+void writeSearchJson(std::ostream& out, const SearchReport& report);
+
+} // namespace sorvik1::analyse

@@ -1,0 +1,345 @@
+#include "core/figure_search.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <thread>
+
+namespace sorvik1 {
+
+namespace {
+
+constexpr int freeDigit = 2;
+
+// Sums, for every window index, the windows that agree with it wherever its
+// digit is a colour: a "none" digit becomes "anything", position by
+// position. A figure's count is then one entry: its colours, free positions
+// and the positions past its span all "anything".
+std::vector<std::uint64_t> acceptedCounts(const WindowCounter& counter) {
+    std::vector<std::uint64_t> counts = counter.windows();
+    const std::size_t size = counts.size();
+    for (std::size_t weight = 1; weight < size; weight *= 3) {
+        for (std::size_t block = 0; block < size; block += 3 * weight) {
+            for (std::size_t i = block; i < block + weight; ++i) {
+                counts[i + 2 * weight] += counts[i] + counts[i + weight];
+            }
+        }
+    }
+    return counts;
+}
+
+std::size_t windowIndexOf(const Figure& figure, int span) {
+    std::size_t index = 0;
+    for (int offset = 0; offset < span; ++offset) {
+        const Farbcode colour = offset < figure.span() ? figure.at(offset) : noColour;
+        index = index * 3 + (colour == red ? 0 : colour == black ? 1 : freeDigit);
+    }
+    return index;
+}
+
+// Moments summed over independent sequences. For n >= 2 * span - 1 they
+// are affine in n, so long sequences are added in one step.
+class SummedMoments {
+  public:
+    SummedMoments(std::span<const std::int64_t> lengths, int maxSpan) : anchor_(2 * maxSpan) {
+        for (const std::int64_t n : lengths) {
+            if (n > anchor_) {
+                ++longCount_;
+                longTotal_ += n;
+            } else {
+                shortLengths_.push_back(n);
+            }
+        }
+    }
+
+    CountMoments of(const Figure& figure, ZeroRule rule) const {
+        double expected = 0;
+        double variance = 0;
+        for (const std::int64_t n : shortLengths_) {
+            const CountMoments m = countMoments(figure, n, rule);
+            expected += m.expected;
+            variance += m.variance;
+        }
+        if (longCount_ == 1) {
+            const CountMoments m = countMoments(figure, longTotal_, rule);
+            expected += m.expected;
+            variance += m.variance;
+        } else if (longCount_ > 1) {
+            const CountMoments at = countMoments(figure, anchor_, rule);
+            const CountMoments next = countMoments(figure, anchor_ + 1, rule);
+            const auto count = static_cast<double>(longCount_);
+            const auto beyond = static_cast<double>(longTotal_ - longCount_ * anchor_);
+            expected += count * at.expected + beyond * (next.expected - at.expected);
+            variance += count * at.variance + beyond * (next.variance - at.variance);
+        }
+        CountMoments sum;
+        sum.expected = expected;
+        sum.variance = std::max(variance, 0.0);
+        sum.standardDeviation = std::sqrt(sum.variance);
+        return sum;
+    }
+
+  private:
+    std::int64_t anchor_;
+    std::int64_t longCount_ = 0;
+    std::int64_t longTotal_ = 0;
+    std::vector<std::int64_t> shortLengths_;
+};
+
+SearchResult stopped() {
+    SearchResult result;
+    result.refusal = SearchRefusal::Stopped;
+    return result;
+}
+
+SearchRefusal refusalOf(const WindowCounter& counter) {
+    if (counter.spins() == 0) {
+        return SearchRefusal::NoSpins;
+    }
+    if (counter.colouredSpins() == 0) {
+        return SearchRefusal::OnlyZeros;
+    }
+    const auto& lengths = counter.sequencePositions();
+    if (lengths.empty() || *std::max_element(lengths.begin(), lengths.end()) < counter.span()) {
+        return SearchRefusal::TooFewSpins;
+    }
+    return SearchRefusal::None;
+}
+
+} // namespace
+
+std::string searchRefusalText(SearchRefusal refusal, int maxSpan) {
+    switch (refusal) {
+    case SearchRefusal::None:
+        return {};
+    case SearchRefusal::Stopped:
+        return "Die Suche wurde abgebrochen.";
+    case SearchRefusal::NoSpins:
+        return "Keine Würfe zum Durchsuchen.";
+    case SearchRefusal::OnlyZeros:
+        return "Die Würfe sind alle Null; keine Figur kann vorkommen.";
+    case SearchRefusal::TooFewSpins:
+        return "Keine Quelle hat " + std::to_string(maxSpan) +
+               " gezählte Würfe, so viele, wie die längste Figur braucht.";
+    }
+    return {};
+}
+
+std::vector<Figure> searchedFigures(int maxSpan, bool gaps) {
+    std::vector<Figure> figures;
+    const int inner = gaps ? 3 : 2;
+    std::size_t total = 2;
+    for (std::size_t m = 2, ofSpan = 4; m <= static_cast<std::size_t>(maxSpan);
+         ++m, ofSpan *= inner) {
+        total += ofSpan;
+    }
+    figures.reserve(total);
+    for (int span = 1; span <= std::clamp(maxSpan, 0, maxSearchSpan); ++span) {
+        std::array<int, maxSearchSpan> digits{};
+        for (;;) {
+            std::array<Farbcode, maxSearchSpan> colours{};
+            for (int i = 0; i < span; ++i) {
+                const int digit = digits[static_cast<std::size_t>(i)];
+                colours[static_cast<std::size_t>(i)] = digit == 0   ? red
+                                                       : digit == 1 ? black
+                                                                    : noColour;
+            }
+            figures.push_back(
+                Figure::fromOffsets(std::span(colours.data(), static_cast<std::size_t>(span))));
+            // Next digits, last position fastest; the ends take two values.
+            int i = span - 1;
+            for (; i >= 0; --i) {
+                const int base = i == 0 || i == span - 1 ? 2 : inner;
+                if (++digits[static_cast<std::size_t>(i)] < base) {
+                    break;
+                }
+                digits[static_cast<std::size_t>(i)] = 0;
+            }
+            if (i < 0) {
+                break;
+            }
+        }
+    }
+    return figures;
+}
+
+SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                            const SearchProgress& progress, double from) {
+    SearchResult result;
+    result.spins = counter.spins();
+    result.sequences = static_cast<int>(counter.sequencePositions().size());
+    for (const std::int64_t n : counter.sequencePositions()) {
+        result.positions += n;
+    }
+    result.refusal = refusalOf(counter);
+    if (result.refusal != SearchRefusal::None) {
+        return result;
+    }
+    const std::vector<std::uint64_t> accepted = acceptedCounts(counter);
+    const SummedMoments moments(counter.sequencePositions(), counter.span());
+    const std::vector<Figure> figures = searchedFigures(counter.span(), gaps);
+    result.figures.resize(figures.size());
+    std::vector<double> beyond(figures.size());
+    // Judges figures first .. last - 1; only the first half reports progress.
+    const auto judge = [&](std::size_t first, std::size_t last, bool reports) {
+        for (std::size_t i = first; i < last; ++i) {
+            if ((i - first) % 256 == 0) {
+                if (stop.stop_requested()) {
+                    return;
+                }
+                if (reports && progress) {
+                    progress(from + (1.0 - from) * static_cast<double>(i - first) /
+                                        static_cast<double>(last - first));
+                }
+            }
+            FigureFinding& finding = result.figures[i];
+            finding.figure = figures[i];
+            finding.found =
+                static_cast<std::int64_t>(accepted[windowIndexOf(figures[i], counter.span())]);
+            const CountMoments m = moments.of(figures[i], counter.rule());
+            finding.expected = m.expected;
+            finding.standardDeviation = m.standardDeviation;
+            finding.z = zScore(static_cast<double>(finding.found), m);
+            finding.p = twoSidedPValue(finding.found, m.expected, m.variance);
+            beyond[i] = chanceBeyond(3.0, m.expected, m.variance);
+        }
+    };
+    // Two threads share the figures: each figure is judged on its own.
+    const std::size_t half = figures.size() / 2;
+    {
+        const std::jthread helper(judge, half, figures.size(), false);
+        judge(0, half, true);
+    }
+    if (stop.stop_requested()) {
+        return stopped();
+    }
+    std::vector<double> p(figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        p[i] = result.figures[i].p.p;
+        result.expectedBeyondThree += beyond[i];
+        result.beyondThree += std::abs(result.figures[i].z) >= 3.0 ? 1 : 0;
+    }
+    const std::vector<double> adjusted = holmAdjusted(p);
+    for (std::size_t i = 0; i < adjusted.size(); ++i) {
+        result.figures[i].adjustedP = adjusted[i];
+        result.figures[i].flagged = adjusted[i] < significanceLevel;
+        result.flagged += result.figures[i].flagged ? 1 : 0;
+    }
+    if (progress) {
+        progress(1.0);
+    }
+    return result;
+}
+
+namespace {
+
+std::int64_t countedPositions(const SpinWord& word, ZeroRule rule) {
+    return rule == ZeroRule::Breaks ? word.count : std::popcount(word.red | word.black);
+}
+
+// Counts the words numbered first .. last - 1 across all sequences and ends
+// each sequence that ends among them. A part that begins inside a sequence
+// first carries in the words before it that its first windows reach.
+void countPart(WindowCounter& counter, std::span<const std::vector<SpinWord>> sequences,
+               std::size_t first, std::size_t last, std::stop_token stop,
+               const std::function<void(std::size_t)>& done) {
+    std::size_t start = 0; // number of the sequence's first word
+    std::size_t counted = 0;
+    for (const auto& words : sequences) {
+        const std::size_t begin = std::max(first, start);
+        const std::size_t end = std::min(last, start + words.size());
+        if (begin < end) {
+            std::size_t from = begin - start;
+            // At least one word, so the counter knows the sequence began earlier.
+            for (std::int64_t reach = 0;
+                 from > 0 && (reach < counter.span() - 1 || from == begin - start);) {
+                reach += countedPositions(words[--from], counter.rule());
+            }
+            for (; from < begin - start; ++from) {
+                counter.carryIn(words[from]);
+            }
+            for (std::size_t w = begin - start; w < end - start; ++w) {
+                if (++counted % 16384 == 0) {
+                    if (stop.stop_requested()) {
+                        return;
+                    }
+                    if (done) {
+                        done(counted);
+                    }
+                }
+                counter.add(words[w]);
+            }
+            if (end == start + words.size()) {
+                counter.endSequence();
+            }
+        }
+        start += words.size();
+    }
+}
+
+} // namespace
+
+WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop,
+                           const SearchProgress& progress, std::size_t wordsPerThread) {
+    std::size_t total = 0;
+    for (const auto& words : sequences) {
+        total += words.size();
+    }
+    WindowCounter counter(settings.maxSpan, settings.rule);
+    const std::size_t middle =
+        total >= 2 * std::max<std::size_t>(wordsPerThread, 1) ? total / 2 : total;
+    const auto report = [&](std::size_t done) {
+        if (progress) {
+            progress(static_cast<double>(done) / static_cast<double>(middle));
+        }
+    };
+    if (middle == total) {
+        countPart(counter, sequences, 0, total, stop, report);
+        return counter;
+    }
+    // Two threads take a half each; the later half carries in what its
+    // first windows reach back to.
+    WindowCounter later(settings.maxSpan, settings.rule);
+    {
+        const std::jthread helper([&] { countPart(later, sequences, middle, total, stop, {}); });
+        countPart(counter, sequences, 0, middle, stop, report);
+    }
+    counter.merge(later);
+    return counter;
+}
+
+SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop,
+                           const SearchProgress& progress) {
+    const WindowCounter counter = countWindows(sequences, settings, stop, [&](double share) {
+        if (progress) {
+            progress(0.5 * share);
+        }
+    });
+    if (stop.stop_requested()) {
+        return stopped();
+    }
+    return evaluateSearch(counter, settings.gaps, stop, progress, 0.5);
+}
+
+std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count) {
+    std::vector<SpinWord> words;
+    words.reserve(static_cast<std::size_t>(std::max<std::int64_t>(count, 0) / 64 + 1));
+    for (std::int64_t done = 0; done < count;) {
+        SpinWord word;
+        word.count = static_cast<int>(std::min<std::int64_t>(64, count - done));
+        for (int k = 0; k < word.count; ++k) {
+            const Farbcode colour = source.colour(first + done + k);
+            word.red |= std::uint64_t{colour == red} << k;
+            word.black |= std::uint64_t{colour == black} << k;
+        }
+        words.push_back(word);
+        done += word.count;
+    }
+    return words;
+}
+
+} // namespace sorvik1

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/count_significance.h"
+#include "core/figure.h"
+#include "core/window_counter.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+namespace sorvik1 {
+
+// Which figures a search covers: every figure of span 1 .. maxSpan whose
+// first and last position hold a colour; with gaps the positions between
+// may also be free, otherwise every position holds a colour.
+struct SearchSettings {
+    int maxSpan = 8;
+    bool gaps = true;
+    ZeroRule rule = ZeroRule::Breaks;
+};
+
+// Every figure a search covers, by span, then red before black position by
+// position (a free position last).
+std::vector<Figure> searchedFigures(int maxSpan, bool gaps);
+
+// A figure's count beside chance, over all sequences searched.
+struct FigureFinding {
+    Figure figure;
+    std::int64_t found = 0;
+    double expected = 0;
+    double standardDeviation = 0;
+    double z = 0; // NaN when the count cannot vary
+    PValue p;
+    double adjustedP = 1; // Holm, over every figure searched
+    bool flagged = false; // adjustedP < significanceLevel
+};
+
+inline constexpr double significanceLevel = 0.05;
+
+// Why a search gave no figures.
+enum class SearchRefusal {
+    None,
+    NoSpins,     // nothing to search
+    OnlyZeros,   // no red or black spin anywhere
+    TooFewSpins, // no sequence holds as many counted spins as the span
+    Stopped,     // asked to stop
+};
+
+// Why a search gave no figures, as one German sentence; empty for None.
+std::string searchRefusalText(SearchRefusal refusal, int maxSpan);
+
+struct SearchResult {
+    SearchRefusal refusal = SearchRefusal::None;
+    std::vector<FigureFinding> figures; // in the order of searchedFigures
+    std::int64_t spins = 0;
+    std::int64_t positions = 0; // counted spins: all, or the non-zero ones
+    int sequences = 0;
+    int flagged = 0;
+    int beyondThree = 0;              // figures with |z| >= 3
+    double expectedBeyondThree = 0.0; // how many chance alone gives
+};
+
+// Called with the share done, 0 .. 1; from the thread that searches.
+using SearchProgress = std::function<void(double)>;
+
+// Judges every figure from the counted windows. Progress runs from `from`
+// to 1.
+SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                            const SearchProgress& progress, double from = 0.0);
+
+// Counts the windows of every sequence; with at least 2 * wordsPerThread
+// words, on two threads. Progress runs from 0 to 1.
+WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop = {},
+                           const SearchProgress& progress = {},
+                           std::size_t wordsPerThread = std::size_t{1} << 15);
+
+// Counts and judges in one call; each sequence is one file or part, which
+// occurrences never leave.
+SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
+                           const SearchSettings& settings, std::stop_token stop = {},
+                           const SearchProgress& progress = {});
+
+// Colours of spins first .. first + count - 1, 64 to a word.
+std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count);
+
+} // namespace sorvik1

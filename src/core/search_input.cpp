@@ -1,0 +1,27 @@
+#include "core/search_input.h"
+
+#include "core/figure_search.h"
+#include "core/permanence_intake.h"
+#include "core/permanence_refusal.h"
+
+namespace sorvik1 {
+
+SearchFile readSearchFile(const std::string& path) {
+    SearchFile file;
+    // The same intake as the trainer's import: regular files only, bounded,
+    // refused when changed while read, the reasons in the same words.
+    const PermanenceIntake intake = intakePermanence(path);
+    if (intake.failure.refusal != IntakeRefusal::None) {
+        file.error = intakeRefusalText(intake.failure);
+        return file;
+    }
+    file.error = permanenceRefusal(intake.permanence);
+    if (file.error.empty()) {
+        const auto& spins = intake.permanence.spins;
+        const auto source = SpinSource::imported(wheelColours(), spins);
+        file.words = packSpins(source, 0, static_cast<std::int64_t>(spins.size()));
+    }
+    return file;
+}
+
+} // namespace sorvik1

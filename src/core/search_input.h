@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/occurrence_scan.h"
+
+#include <string>
+#include <vector>
+
+namespace sorvik1 {
+
+// The colours of one permanence file for the figure search, or why the file
+// cannot be searched (German; empty when it can).
+struct SearchFile {
+    std::vector<SpinWord> words;
+    std::string error;
+};
+
+// Reads and parses a whole permanence file with the trainer's rules.
+SearchFile readSearchFile(const std::string& path);
+
+} // namespace sorvik1
