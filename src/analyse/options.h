@@ -32,7 +32,7 @@ struct Options {
     // The figure search instead of one figure: every figure up to this span.
     std::optional<int> searchSpan;
     bool withFreePositions = false; // --luecken: figures with gaps too
-    std::optional<int> top; // the N highest and N lowest z only
+    std::optional<int> top;         // the N highest and N lowest z only
 };
 
 inline constexpr std::int64_t maxSimulatedSpins = 1'000'000'000'000;

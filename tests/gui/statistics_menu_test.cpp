@@ -19,9 +19,9 @@ class StatisticsMenu : public WindowTest {
 };
 
 TEST_F(StatisticsMenu, RightClickOnTheCountOffersStatistics) {
-    EXPECT_EQ(rightClickMenu(form), (QStringList{QStringLiteral("Statistik …"),
-                                                 QStringLiteral("Permanenzen auswerten …"),
-                                                 QStringLiteral("Übung …")}));
+    EXPECT_EQ(rightClickMenu(form),
+              (QStringList{QStringLiteral("Statistik …"), QStringLiteral("Permanenzen auswerten …"),
+                           QStringLiteral("Übung …")}));
 }
 
 // F9 opens the practice wherever the focus is in the trainer.
