@@ -195,7 +195,18 @@ def check_statistics(app, count, lmenge):
            lmenge.name or "0")
 
 
+def wait_for_display():
+    # xvfb-run may hand over before its server takes connections; a program
+    # started too early finds no display at all.
+    for _ in range(80):
+        if subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                          timeout=10).returncode == 0:
+            return
+        time.sleep(0.25)
+
+
 def main():
+    wait_for_display()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                LANG="de_DE.UTF-8")
     trainer = subprocess.Popen([sys.argv[1], "--seed", "42"], env=env,
