@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -53,6 +54,8 @@ TEST_F(WindowTest, InfoBoxShowsHeadingsOnOneLineAndListItemsIndented) {
     int items = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
+        // A long document is laid out lazily; this lays out up to the block.
+        document.documentLayout()->blockBoundingRect(block);
         const QTextLayout& layout = *block.layout();
         const bool heading = block.next().isValid() && isUnderline(block.next().text());
         if (heading || isUnderline(text)) {
