@@ -2,10 +2,10 @@
 // that the box wraps, headings on one line, list items indented as a whole.
 #include "window_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
