@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,12 +13,24 @@ namespace {
 
 using Options = std::set<std::string>;
 
+bool lowerLetter(char c) {
+    return c >= 'a' && c <= 'z';
+}
+
+// Every "--name" in the text: two dashes, a letter, then letters and dashes.
 Options longOptions(const std::string& text) {
-    static const std::regex option("--[a-z][a-z-]*");
     Options found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
-         it != std::sregex_iterator(); ++it) {
-        found.insert(it->str());
+    for (std::size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at)) {
+        std::size_t end = at + 2;
+        if (end >= text.size() || !lowerLetter(text[end])) {
+            at += 1;
+            continue;
+        }
+        while (end < text.size() && (lowerLetter(text[end]) || text[end] == '-')) {
+            ++end;
+        }
+        found.insert(text.substr(at, end - at));
+        at = end;
     }
     return found;
 }
@@ -40,7 +51,11 @@ std::string pageText(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream source;
     source << in.rdbuf();
-    return std::regex_replace(source.str(), std::regex(R"(\\-)"), "-");
+    std::string text = source.str();
+    for (std::size_t at = text.find("\\-"); at != std::string::npos; at = text.find("\\-", at)) {
+        text.erase(at, 1);
+    }
+    return text;
 }
 
 struct Page {
