@@ -12,9 +12,6 @@ namespace {
 // Beyond this many state-steps a chain is left unsettled rather than
 // rounded: a figure with many free positions has up to 2^19 states.
 constexpr std::int64_t stateStepBudget = 400'000'000;
-// The surviving mass has settled once its ratio from one spin to the next
-// stays this close for a figure's span of spins.
-constexpr double settleTolerance = 1e-11;
 constexpr double vanished = 1e-300;
 
 // The automaton: state = bit a set while the candidate that started a spins
