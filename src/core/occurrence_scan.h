@@ -31,6 +31,20 @@ struct Absence {
     std::int64_t firstPosition = 0; // where the stretch begins
 };
 
+// The same spins with the zeros taken out: each gap closed up, lowest first.
+inline SpinWord withoutZeros(const SpinWord& word) {
+    const std::uint64_t coloured = word.red | word.black;
+    std::uint64_t reds = word.red;
+    std::uint64_t zeros = ~coloured & lowBits(word.count);
+    while (zeros != 0) {
+        const std::uint64_t below = (zeros & (0 - zeros)) - 1;
+        reds = (reds & below) | ((reds >> 1) & ~below);
+        zeros = (zeros >> 1) & ~below;
+    }
+    const int count = std::popcount(coloured);
+    return {reds, ~reds & lowBits(count), count};
+}
+
 // What a scan of a sequence of spins found. Positions number the spins that
 // count, from 0: every spin, or only the non-zero ones when zeros are
 // skipped.
@@ -107,16 +121,8 @@ template <typename Source> class OccurrenceScan {
             append(word.red, word.black, word.count);
             return;
         }
-        // Take the zeros out: close up each gap, lowest first.
-        std::uint64_t reds = word.red;
-        std::uint64_t zeros = ~coloured & lowBits(word.count);
-        while (zeros != 0) {
-            const std::uint64_t below = (zeros & (0 - zeros)) - 1;
-            reds = (reds & below) | ((reds >> 1) & ~below);
-            zeros = (zeros >> 1) & ~below;
-        }
-        const int count = std::popcount(coloured);
-        append(reds, ~reds & lowBits(count), count);
+        const SpinWord colours = withoutZeros(word);
+        append(colours.red, colours.black, colours.count);
     }
 
     // Adds `count` positions, their colours in the low bits.

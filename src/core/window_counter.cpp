@@ -64,17 +64,7 @@ SpinWord WindowCounter::positionsOf(const SpinWord& word) const {
     if (rule_ == ZeroRule::Breaks) {
         return word;
     }
-    const std::uint64_t coloured = word.red | word.black;
-    // Take the zeros out: close up each gap, lowest first.
-    std::uint64_t reds = word.red;
-    std::uint64_t zeros = ~coloured & lowBits(word.count);
-    while (zeros != 0) {
-        const std::uint64_t below = (zeros & (0 - zeros)) - 1;
-        reds = (reds & below) | ((reds >> 1) & ~below);
-        zeros = (zeros >> 1) & ~below;
-    }
-    const int count = std::popcount(coloured);
-    return {reds, ~reds & lowBits(count), count};
+    return withoutZeros(word);
 }
 
 void WindowCounter::append(std::uint64_t reds, std::uint64_t blacks, int count) {
