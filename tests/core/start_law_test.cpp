@@ -127,8 +127,27 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Case{"r", 8, ZeroRule::Breaks}, Case{"rr", 10, ZeroRule::Breaks},
                     Case{"rsr", 10, ZeroRule::Breaks}, Case{"r.s", 10, ZeroRule::Breaks},
                     Case{"rr.s", 11, ZeroRule::Breaks}, Case{"r..r", 10, ZeroRule::Breaks},
-                    Case{"rrr", 3, ZeroRule::Breaks}, Case{"rr", 16, ZeroRule::Skipped},
-                    Case{"r.rs", 16, ZeroRule::Skipped}));
+                    Case{"r.r.s", 11, ZeroRule::Breaks}, Case{"rrr", 3, ZeroRule::Breaks},
+                    Case{"rr", 16, ZeroRule::Skipped}, Case{"r.rs", 16, ZeroRule::Skipped},
+                    Case{"r...s", 16, ZeroRule::Skipped}));
+
+// The figures with the largest automata and the slowest mixing settle, and
+// the law of the next start, reached through the chance of each first
+// completion, adds up with what is left beyond to the chance of a start.
+TEST(StartLaw, SettlesForTheSlowestFiguresAndTheNextStartAddsUp) {
+    const std::string gap(17, '.');
+    for (const std::string& text : std::vector<std::string>{"r." + gap + "s", "r" + gap + "rs",
+                                                            "rsrsrsrsrr", "r.r.r.r.r.r.r.r.r.s"}) {
+        const auto law = sorvik1::StartLaw::of(figureOf(text), ZeroRule::Breaks);
+        ASSERT_TRUE(law.settled()) << text;
+        const std::int64_t last = law.distanceQuantile(1e-9);
+        double sum = law.startThenNone(last);
+        for (std::int64_t d = 1; d <= last; ++d) {
+            sum += law.startThenNext(d);
+        }
+        EXPECT_NEAR(sum / law.startChance(), 1.0, 1e-9) << text;
+    }
+}
 
 // Long runs, where the approximation carries the answer: the chance from a
 // seeded simulation agrees within the stated bound plus sampling error.
