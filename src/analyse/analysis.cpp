@@ -29,9 +29,12 @@ void addStatistics(SourceReport& report, const Options& options) {
     }
     // The listed starts are spin numbers, which are positions only when
     // every spin counts.
-    if (options.gaps && options.rule == ZeroRule::Breaks && law.settled()) {
-        report.gaps = gapHistogram(law, report.scan.starts, stretch.startable);
+    if (options.gaps && law.settled()) {
+        report.gaps = gapHistogram(
+            law, options.rule == ZeroRule::Breaks ? report.scan.starts : report.scan.startPositions,
+            stretch.startable);
     }
+    report.scan.startPositions = {};
     if (!options.list) {
         report.scan.starts = {};
     }

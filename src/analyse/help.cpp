@@ -53,8 +53,8 @@ Weitere Optionen:
   --liste               gibt auch jeden Startwurf aus: die Nummer des Wurfs,
                         mit dem ein Vorkommen beginnt (Nullen mitgezählt).
   --abstaende           gibt auch die Abstände zwischen aufeinanderfolgenden
-                        Vorkommen aus, je Abstand gezählt und erwartet (nur
-                        wenn die Null bricht).
+                        Vorkommen aus, je Abstand gezählt und erwartet (in
+                        gezählten Würfen).
   --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
                         Dezimalpunkt; was sich nicht berechnen lässt, steht als
                         "–" (text), leeres Feld (csv) oder null (json).

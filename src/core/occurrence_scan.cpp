@@ -26,6 +26,9 @@ void ScanResult::append(ScanResult&& later) {
         }
         lastPosition = positions + later.lastPosition;
     }
+    for (const std::int64_t position : later.startPositions) {
+        startPositions.push_back(positions + position);
+    }
     spins += later.spins;
     positions += later.positions;
     occurrences += later.occurrences;

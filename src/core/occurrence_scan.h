@@ -55,6 +55,9 @@ struct ScanResult {
     std::int64_t firstPosition = -1; // of the first start; -1 with no occurrence
     std::int64_t lastPosition = -1;
     std::vector<std::int64_t> starts; // spin numbers, when asked for
+    // Where zeros are skipped, the counted positions of the starts beside
+    // their spin numbers: distances between starts count positions.
+    std::vector<std::int64_t> startPositions;
     // The longest stretch strictly between two starts; length 0 with fewer
     // than two occurrences.
     Absence longestBetween;
@@ -183,7 +186,11 @@ template <typename Source> class OccurrenceScan {
         }
         result_.lastPosition = base + 63 - std::countl_zero(starts);
         for (; listStarts_ && starts != 0; starts &= starts - 1) {
-            result_.starts.push_back(spins[static_cast<std::size_t>(std::countr_zero(starts))]);
+            const int bit = std::countr_zero(starts);
+            result_.starts.push_back(spins[static_cast<std::size_t>(bit)]);
+            if (skipZeros_) {
+                result_.startPositions.push_back(base + bit);
+            }
         }
     }
 
