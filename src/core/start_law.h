@@ -17,9 +17,11 @@ namespace sorvik1 {
 // every later step (see Survival), twice:
 //  - from an empty history: the chance of no start among k positions;
 //  - from a start at position 0: the chance that the next start is at d.
-// Every value then carries a relative error of at most about 1e-10 per
-// thousand spins of the tail. A position is one counted spin; with skipped
-// zeros only colours count.
+// The middle of a hazard bracket of relative width 1e-10 stands for every
+// later step, so a value carries a relative error of at most about
+// 1e-10 |ln value| (below 1e-7 for any value a double holds), besides
+// rounding. A position is one counted spin; with skipped zeros only colours
+// count.
 class StartLaw {
   public:
     // An empty figure has no law (span 0); a stop request leaves the law
