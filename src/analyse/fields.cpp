@@ -64,14 +64,17 @@ std::string joined(const std::vector<std::string>& items) {
 }
 
 // The longest stretch without a start: where it begins counts positions
-// from 1, which are spin numbers when every spin counts.
-void addAbsence(std::vector<Field>& fields, const SourceReport& report,
+// from 1, which are spin numbers only when every spin counts; the label
+// says which, so nobody looks for it at the wrong spin of a file.
+void addAbsence(std::vector<Field>& fields, const SourceReport& report, bool skipped,
                 const std::string& spinsUnit) {
     Field longest = whole("laengster_ausbleiber", "Längster Ausbleiber", report.longest.length);
     longest.text += spinsUnit;
     fields.push_back(longest);
     fields.push_back(
-        whole("ausbleiber_ab", "Längster Ausbleiber ab Wurf", report.longest.firstPosition + 1));
+        whole("ausbleiber_ab",
+              skipped ? "Längster Ausbleiber ab gezähltem Wurf" : "Längster Ausbleiber ab Wurf",
+              report.longest.firstPosition + 1));
     fields.push_back(decimal("erwarteter_laengster_ausbleiber", "Ausbleiber erwartet",
                              report.expectedLongest.value_or(none), 3, spinsUnit));
     const auto& chanceOf = report.longestChance;
@@ -117,7 +120,7 @@ std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) 
                              report.first.expectedWait.value_or(none), 3, spinsUnit));
     fields.push_back(
         chance("p_mindestens_eins", "P(mindestens ein Vorkommen)", report.first.chanceWithin));
-    addAbsence(fields, report, spinsUnit);
+    addAbsence(fields, report, skipped, spinsUnit);
     return fields;
 }
 

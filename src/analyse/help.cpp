@@ -76,8 +76,9 @@ Ausgabe je Quelle:
   nach dem Punkt, die Wahrscheinlichkeit mit sechs gültigen Ziffern.
   Dazu der längste Ausbleiber: die längste Strecke gezählter Würfe ohne
   Beginn eines Vorkommens (auch vor dem ersten und nach dem letzten), wo er
-  beginnt, seine erwartete Länge und die Wahrscheinlichkeit eines mindestens
-  so langen, mit einer Fehlerschranke dieser Näherung.
+  beginnt (als gezählter Wurf), seine erwartete Länge und die
+  Wahrscheinlichkeit eines mindestens so langen, mit einer Fehlerschranke
+  dieser Näherung.
 
 Mit zwei oder mehr Dateien folgt in csv eine Zeile und in json ein Objekt
 "gesamt" für alle Dateien zusammen: Würfe, Vorkommen und erwartete Zahl

@@ -91,9 +91,11 @@ TEST_F(Cli, CountsAFileAndListsTheStarts) {
     EXPECT_EQ(valueOf(skipped.out, "Gezählte Würfe"), "7");
     EXPECT_EQ(valueOf(skipped.out, "Vorkommen"), "2");
     EXPECT_NE(skipped.out.find("Startwürfe\n  1 5\n"), std::string::npos) << skipped.out;
-    // Their distance counts positions: spins 1 and 5 are three apart.
+    // Distances and the longest absence count positions: spins 1 and 5 are
+    // three apart, and the absence after spin 5 starts at counted spin 5.
     const Outcome gaps = run("--figur r.s --null ueberspringen --abstaende " + path);
     EXPECT_NE(gaps.out.find("\n  3: 1 / "), std::string::npos) << gaps.out;
+    EXPECT_EQ(valueOf(gaps.out, "Längster Ausbleiber ab gezähltem Wurf"), "5");
 }
 
 TEST_F(Cli, RefusedFileIsNamedWithItsReasonAndTheOthersAreStillCounted) {
