@@ -27,6 +27,7 @@ namespace {
     std::exit(std::fflush(stdout) == 0 ? 0 : 1);
 }
 
+// The trainer's options, set up once for both readings of the command line.
 struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption seed{QStringLiteral("seed"),
