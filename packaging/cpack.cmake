@@ -5,7 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvik1)
 set(CPACK_PACKAGE_VENDOR Sorvik1)
-set(CPACK_PACKAGE_CONTACT "Sorvik1 <info@sorvik1.de>")
+set(CPACK_PACKAGE_CONTACT "${SORVIK1_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trainer for roulette figures on red and black")
 # CPack puts the summary first and indents the rest as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sorvik1 is a desktop trainer for roulette figures on the two colours of a
@@ -19,7 +19,6 @@ files without a window. The program's texts are German.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.sorvik1.de)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, libqt6sql6-sqlite, fonts-liberation | fonts-dejavu-core")

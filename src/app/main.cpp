@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 #include <cstdio>
@@ -26,30 +27,53 @@ namespace {
     std::exit(std::fflush(stdout) == 0 ? 0 : 1);
 }
 
-// Parses the command line; exits for --help, --version, --info and bad options.
-Form1::Options parseOptions(const QApplication& app) {
+// The trainer's options, set up once for both readings of the command line.
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Sorvik1 - Trainer für Roulette-Figuren auf Rot und Schwarz."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Startwert des Zufallsgenerators: jeder "
-                                                 "Zufallslauf wird wiederholbar."),
-                                  QStringLiteral("N"));
-    parser.addOption(seed);
-    const QCommandLineOption info(QStringLiteral("info"),
-                                  QStringLiteral("Zeigt den Info-Text des Fensters im Terminal."));
-    parser.addOption(info);
-    parser.process(app);
-    if (parser.isSet(info)) {
+    QCommandLineOption seed{QStringLiteral("seed"),
+                            QStringLiteral("Startwert des Zufallsgenerators: jeder "
+                                           "Zufallslauf wird wiederholbar."),
+                            QStringLiteral("N")};
+    QCommandLineOption info{QStringLiteral("info"),
+                            QStringLiteral("Zeigt den Info-Text des Fensters im Terminal.")};
+
+    CommandLine() {
+        parser.setApplicationDescription(
+            QStringLiteral("Sorvik1 - Trainer für Roulette-Figuren auf Rot und Schwarz."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(seed);
+        parser.addOption(info);
+    }
+};
+
+// Whether the command line asks only for a text (--help, --version, --info),
+// which needs no display. A line that does not parse here may hold the
+// toolkit's own options; the window's application object takes those out.
+bool asksForTextOnly(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    CommandLine line;
+    return line.parser.parse(arguments) &&
+           (line.parser.isSet(QStringLiteral("help")) ||
+            line.parser.isSet(QStringLiteral("help-all")) ||
+            line.parser.isSet(QStringLiteral("version")) || line.parser.isSet(line.info));
+}
+
+// Parses the command line; exits for --help, --version, --info and bad options.
+Form1::Options parseOptions(const QCoreApplication& app) {
+    CommandLine line;
+    line.parser.process(app);
+    if (line.parser.isSet(line.info)) {
         printInfo();
     }
 
     Form1::Options options;
-    if (parser.isSet(seed)) {
+    if (line.parser.isSet(line.seed)) {
         bool ok = false;
-        const qulonglong value = parser.value(seed).toULongLong(&ok);
+        const qulonglong value = line.parser.value(line.seed).toULongLong(&ok);
         if (!ok) {
             std::fprintf(stderr, "sorvik1: --seed erwartet eine ganze Zahl ab 0.\n");
             std::exit(2);
@@ -62,10 +86,17 @@ Form1::Options parseOptions(const QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setOrganizationName(QStringLiteral("Sorvik1"));
+    QCoreApplication::setApplicationName(QStringLiteral("sorvik1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SORVIK1_VERSION));
+    // Over SSH or in a build log there may be no display: a text is
+    // answered before anything opens one.
+    if (asksForTextOnly(argc, argv)) {
+        const QCoreApplication textOnly(argc, argv);
+        parseOptions(textOnly);
+    }
+
     Application app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Sorvik1"));
-    QApplication::setApplicationName(QStringLiteral("sorvik1"));
-    QApplication::setApplicationVersion(QStringLiteral(SORVIK1_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The menu entry's name, so a Wayland shell pairs the window with its
     // entry and icon; every window of the program carries the icon.

@@ -78,7 +78,11 @@ DatedDeviation cumulativeDeviation(const std::vector<const sorvik1::FileEvaluati
     double sum = 0;
     for (const auto& [date, deviation] : dated) {
         sum += deviation;
-        result.points.emplace_back(date, sum);
+        if (!result.points.empty() && result.points.back().first == date) {
+            result.points.back().second = sum;
+        } else {
+            result.points.emplace_back(date, sum);
+        }
     }
     return result;
 }

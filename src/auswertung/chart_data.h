@@ -12,8 +12,9 @@
 // "4.5.2019" or "2019-04-24"); none when it gives none.
 std::optional<QDate> headerDate(const sorvik1::FileEvaluation& file);
 
-// Found minus expected, added up over the files in date order. Files
-// without a date are left out; equal dates keep the order given.
+// Found minus expected, added up over the files in date order, one point
+// per date with the files of that date added. Files without a date are left
+// out.
 struct DatedDeviation {
     std::vector<std::pair<QDate, double>> points;
     int undated = 0;

@@ -10,8 +10,9 @@ class QChartView;
 class QLabel;
 
 // The evaluation as two charts: the z-value of every file in the table's
-// order, with the band of ±2 that chance rarely leaves; and found minus
-// expected, added up over the files in the order of their dates.
+// order, with the band of ±2 that chance rarely leaves, each point named by
+// a tool tip and, for a few files, on the axis; and found minus expected,
+// added up over the files in the order of their dates, one point a date.
 class EvaluationCharts : public QWidget {
     Q_OBJECT
 

@@ -61,6 +61,7 @@ void EvaluationJob::start(const Request& request) {
     running_ = true;
     result_ = {};
     run_ = std::make_shared<Run>();
+    taken_ = 0;
     worker_ = std::jthread([this, request, run = run_](std::stop_token stop) {
         std::vector<std::string> paths;
         for (const QString& file : request.files) {
@@ -126,6 +127,18 @@ EvaluationJob::Progress EvaluationJob::progress() const {
         return {};
     }
     return {run_->searching, run_->filesDone, run_->filesTotal, run_->spinsDone};
+}
+
+std::vector<sorvik1::FileEvaluation> EvaluationJob::takeFinished() {
+    std::vector<sorvik1::FileEvaluation> fresh;
+    if (!running_) {
+        return fresh;
+    }
+    const std::lock_guard guard(run_->lock);
+    for (; taken_ < run_->files.size(); ++taken_) {
+        fresh.push_back(run_->files[taken_].second);
+    }
+    return fresh;
 }
 
 void EvaluationJob::deliver(sorvik1::Evaluation evaluation, std::int64_t found) {

@@ -44,6 +44,9 @@ class EvaluationJob : public QObject {
     void cancel();
     bool running() const { return running_; }
     Progress progress() const;
+    // The files finished since the last call, while the evaluation runs,
+    // in the order they finished.
+    std::vector<sorvik1::FileEvaluation> takeFinished();
 
     // Valid after finished(), until the next start.
     const sorvik1::Evaluation& result() const { return result_; }
@@ -62,6 +65,7 @@ class EvaluationJob : public QObject {
     sorvik1::Evaluation result_;
     std::int64_t filesFound_ = 0;
     std::shared_ptr<Run> run_;
+    std::size_t taken_ = 0;
     // Workers of cancelled runs still finishing the file each reads; joined
     // at the end, so that a cancel never waits for them.
     std::vector<std::jthread> retired_;

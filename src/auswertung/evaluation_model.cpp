@@ -32,6 +32,8 @@ const ColumnText& columnText(int column) {
          QStringLiteral("Gefunden minus erwartet, in Standardabweichungen")},
         {QStringLiteral("Längste Lücke"),
          QStringLiteral("Die meisten gezählten Würfe hintereinander ohne Beginn der Figur")},
+        {QStringLiteral("Figur"), QStringLiteral("Die ausgewertete Figur")},
+        {QStringLiteral("Null"), QStringLiteral("Wie eine Null gezählt wurde")},
     };
     return texts[column];
 }
@@ -44,17 +46,43 @@ QString header(const sorvik1::FileEvaluation& file, std::size_t line) {
 
 EvaluationModel::EvaluationModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+void EvaluationModel::setCounted(const QString& figure, const QString& rule) {
+    figure_ = figure;
+    rule_ = rule;
+}
+
 void EvaluationModel::setResult(std::vector<sorvik1::FileEvaluation> files,
-                                const sorvik1::EvaluationTotal& total, bool complete) {
+                                const sorvik1::EvaluationTotal& total, Stage stage) {
     beginResetModel();
     files_ = std::move(files);
     total_ = total;
-    complete_ = complete;
+    stage_ = stage;
     endResetModel();
 }
 
+void EvaluationModel::addFiles(std::vector<sorvik1::FileEvaluation> files) {
+    if (files.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(files_.size());
+    if (first == 0) {
+        // The total row comes with the first file.
+        const sorvik1::EvaluationTotal total = sorvik1::totalOf(files);
+        setResult(std::move(files), total, Stage::Running);
+        return;
+    }
+    beginInsertRows({}, first, first + static_cast<int>(files.size()) - 1);
+    files_.insert(files_.end(), std::make_move_iterator(files.begin()),
+                  std::make_move_iterator(files.end()));
+    endInsertRows();
+    total_ = sorvik1::totalOf(files_);
+    stage_ = Stage::Running;
+    const int total = static_cast<int>(files_.size());
+    emit dataChanged(index(total, 0), index(total, columnCount_ - 1));
+}
+
 void EvaluationModel::clear() {
-    setResult({}, {}, true);
+    setResult({}, {}, Stage::Complete);
 }
 
 int EvaluationModel::rowCount(const QModelIndex& parent) const {
@@ -82,6 +110,10 @@ QVariant EvaluationModel::value(int row, int column) const {
             return total_.z;
         case Absence:
             return qlonglong(total_.longestAbsence);
+        case Figure:
+            return figure_;
+        case Rule:
+            return rule_;
         default:
             return QString();
         }
@@ -108,6 +140,10 @@ QVariant EvaluationModel::value(int row, int column) const {
         return file.z;
     case Absence:
         return qlonglong(file.longestAbsence);
+    case Figure:
+        return figure_;
+    case Rule:
+        return rule_;
     default:
         return {};
     }
@@ -116,9 +152,19 @@ QVariant EvaluationModel::value(int row, int column) const {
 QString EvaluationModel::text(int row, int column) const {
     using namespace germannumbers;
     if (row == static_cast<int>(files_.size()) && column == File) {
-        return complete_ ? QStringLiteral("Alle %1 Dateien").arg(whole(total_.files))
-                         : QStringLiteral("Die %1 fertigen Dateien (abgebrochen)")
-                               .arg(whole(total_.files));
+        const std::int64_t n = total_.files;
+        switch (stage_) {
+        case Stage::Running:
+            return counted(n, QStringLiteral("fertige Datei"), QStringLiteral("fertige Dateien")) +
+                   QStringLiteral(" bisher");
+        case Stage::Cancelled:
+            return (n == 1 ? QStringLiteral("Die 1 fertige Datei")
+                           : QStringLiteral("Die %1 fertigen Dateien").arg(whole(n))) +
+                   QStringLiteral(" (abgebrochen)");
+        case Stage::Complete:
+            break;
+        }
+        return n == 1 ? QStringLiteral("1 Datei") : QStringLiteral("Alle %1 Dateien").arg(whole(n));
     }
     const QVariant plain = value(row, column);
     switch (column) {
@@ -146,9 +192,14 @@ bool EvaluationModel::less(int a, int b, int column) const {
     const auto line = [](const sorvik1::FileEvaluation& file, std::size_t i) -> std::string_view {
         return i < file.header.size() ? std::string_view(file.header[i]) : std::string_view();
     };
+    // By the name the table shows; the same name in two folders by the folder.
+    const auto name = [](const std::string& path) {
+        const auto slash = path.rfind('/');
+        return std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    };
     switch (column) {
     case File:
-        return x.path < y.path;
+        return name(x.path) != name(y.path) ? name(x.path) < name(y.path) : x.path < y.path;
     case Casino:
         return line(x, 0) < line(y, 0);
     case Table:
@@ -190,7 +241,8 @@ QVariant EvaluationModel::data(const QModelIndex& index, int role) const {
         return column == File && row < static_cast<int>(files_.size()) ? value(row, column)
                                                                        : QVariant();
     case Qt::TextAlignmentRole:
-        return column >= Spins ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return column >= Spins && column <= Absence ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                    : QVariant();
     case Qt::FontRole:
         if (row == static_cast<int>(files_.size())) {
             QFont bold;

@@ -24,8 +24,14 @@ class EvaluationModel : public QAbstractTableModel {
         Deviation,
         ZValue,
         Absence,
+        // What every row counted, so that a copy or an export read later
+        // says it; the window names it once above the table instead.
+        Figure,
+        Rule,
         columnCount_
     };
+    // How far the evaluation behind the rows has come.
+    enum class Stage { Running, Complete, Cancelled };
     // True on the row of all files together.
     static constexpr int totalRole = Qt::UserRole + 1;
     // A value as the machine reads it: numbers as numbers, texts as texts.
@@ -33,10 +39,14 @@ class EvaluationModel : public QAbstractTableModel {
 
     explicit EvaluationModel(QObject* parent = nullptr);
 
-    // Shows the files evaluated; `complete` false labels the total as the sum
-    // of the finished files only.
+    // Names the figure and the zero rule the rows were counted with.
+    void setCounted(const QString& figure, const QString& rule);
+    // Shows the files evaluated; a stage other than Complete labels the total
+    // as the sum of the finished files only.
     void setResult(std::vector<sorvik1::FileEvaluation> files,
-                   const sorvik1::EvaluationTotal& total, bool complete);
+                   const sorvik1::EvaluationTotal& total, Stage stage);
+    // Adds files that have just finished while the evaluation runs.
+    void addFiles(std::vector<sorvik1::FileEvaluation> files);
     void clear();
     const std::vector<sorvik1::FileEvaluation>& files() const { return files_; }
     bool isTotal(int row) const { return row == static_cast<int>(files_.size()); }
@@ -56,5 +66,7 @@ class EvaluationModel : public QAbstractTableModel {
 
     std::vector<sorvik1::FileEvaluation> files_;
     sorvik1::EvaluationTotal total_;
-    bool complete_ = true;
+    Stage stage_ = Stage::Complete;
+    QString figure_;
+    QString rule_;
 };

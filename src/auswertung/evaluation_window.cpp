@@ -11,6 +11,7 @@
 #include "stats/german_numbers.h"
 #include "stats/run_snapshot.h"
 #include "ui/message_box.h"
+#include "ui/shipped_data.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,24 @@ QString ruleText(sorvik1::ZeroRule rule) {
                                               : QStringLiteral("Null bricht die Figur");
 }
 
+QString figureLine(const sorvik1::Figure& figure, sorvik1::ZeroRule rule) {
+    if (figure.empty()) {
+        return QStringLiteral("Figur: keine – zeichnen Sie bitte im Trainer eine Figur und "
+                              "bestätigen Sie sie mit „OK“.");
+    }
+    return QStringLiteral("Figur: %1 (%2)")
+        .arg(QString::fromStdString(sorvik1::figureText(figure)), ruleText(rule));
+}
+
+QString filesText(std::int64_t files) {
+    return germannumbers::counted(files, QStringLiteral("Datei"), QStringLiteral("Dateien"));
+}
+
+// The example permanences that ship with the program, if they do.
+QString examplesFolder() {
+    return shippedFolder(QCoreApplication::applicationDirPath(), QStringLiteral("examples"));
+}
+
 } // namespace
 
 EvaluationWindow::EvaluationWindow(Form1& trainer)
@@ -57,7 +76,6 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
     tabs_ = buildResults();
     layout->addWidget(tabs_, 1);
     layout->addWidget(buildButtons());
-    figureLabel_->setText(QStringLiteral("Figur: noch nicht ausgewertet"));
 
     connect(filesButton_, &QPushButton::clicked, this, &EvaluationWindow::chooseFiles);
     connect(folderButton_, &QPushButton::clicked, this, &EvaluationWindow::chooseFolder);
@@ -73,8 +91,11 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
     });
     progressTimer_.setInterval(progressMilliseconds);
     connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showProgress);
+    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showFinishedFiles);
+    connect(zeroSkipped_, &QRadioButton::toggled, this, &EvaluationWindow::showPendingFigure);
     restoreSettings();
     setBusy(false);
+    showPendingFigure();
 }
 
 EvaluationWindow::~EvaluationWindow() = default;
@@ -91,10 +112,12 @@ void EvaluationWindow::restoreSettings() {
     const QSettings settings;
     (settings.value(zeroKey, false).toBool() ? zeroSkipped_ : zeroBreaks_)->setChecked(true);
     const QSize size = settings.value(sizeKey).toSize();
-    resize(size.isValid() ? size : QSize(960, 620));
+    // Wide enough for every column of a usual result beside each other.
+    resize(size.isValid() ? size : QSize(1060, 640));
 }
 
 void EvaluationWindow::showAndRaise() {
+    showPendingFigure();
     show();
     raise();
     activateWindow();
@@ -111,6 +134,14 @@ void EvaluationWindow::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+void EvaluationWindow::changeEvent(QEvent* event) {
+    // Back from the trainer, where the figure may have changed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        showPendingFigure();
+    }
+    QDialog::changeEvent(event);
+}
+
 void EvaluationWindow::reject() {
     if (busy()) {
         cancel();
@@ -124,7 +155,22 @@ QString EvaluationWindow::lastFolder() const {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
+// Until the user has a folder of their own, the choosers offer the example
+// permanences, so the window can be tried without data.
+QString EvaluationWindow::choiceFolder() const {
+    const QString examples = examplesFolder();
+    return QSettings().value(folderKey).toString().isEmpty() && !examples.isEmpty() ? examples
+                                                                                    : lastFolder();
+}
+
+// The examples are no folder of the user's: a CSV file could not even be
+// saved there once the program is installed.
 void EvaluationWindow::rememberFolder(const QString& folder) {
+    const QString examples = examplesFolder();
+    const QString clean = QDir::cleanPath(folder);
+    if (!examples.isEmpty() && (clean == examples || clean.startsWith(examples + QChar('/')))) {
+        return;
+    }
     QSettings().setValue(folderKey, folder);
 }
 
@@ -140,7 +186,7 @@ bool EvaluationWindow::canStart() {
 }
 
 void EvaluationWindow::chooseFiles() {
-    const QStringList files = chooser_->permanenceFiles(this, lastFolder());
+    const QStringList files = chooser_->permanenceFiles(this, choiceFolder());
     if (files.isEmpty()) {
         return;
     }
@@ -149,7 +195,7 @@ void EvaluationWindow::chooseFiles() {
 }
 
 void EvaluationWindow::chooseFolder() {
-    const QString folder = chooser_->permanenceFolder(this, lastFolder());
+    const QString folder = chooser_->permanenceFolder(this, choiceFolder());
     if (folder.isEmpty()) {
         return;
     }
@@ -169,10 +215,10 @@ void EvaluationWindow::chosen(const QStringList& files, const QStringList& folde
 void EvaluationWindow::start(const QStringList& files, const QStringList& folders) {
     const auto rule =
         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped : sorvik1::ZeroRule::Breaks;
-    figureLabel_->setText(
-        QStringLiteral("Figur: %1 (%2)")
-            .arg(QString::fromStdString(sorvik1::figureText(figure_)), ruleText(rule)));
+    evaluated_ = true;
+    figureLabel_->setText(figureLine(figure_, rule));
     model_->clear();
+    model_->setCounted(QString::fromStdString(sorvik1::figureText(figure_)), ruleText(rule));
     refused_->setStringList({});
     showCharts();
     status_->setText(QStringLiteral("Die Dateien werden ausgewertet …"));
@@ -217,14 +263,35 @@ void EvaluationWindow::showProgress() {
     progress_->setRange(0, static_cast<int>(total));
     progress_->setValue(static_cast<int>(std::min(now.filesDone, total)));
     progress_->setFormat(
-        QStringLiteral("%1 von %2 Dateien · %3 Würfe")
-            .arg(whole(now.filesDone), whole(now.filesTotal), whole(now.spinsDone)));
+        QStringLiteral("%1 von %2 · %3")
+            .arg(whole(now.filesDone), filesText(now.filesTotal),
+                 counted(now.spinsDone, QStringLiteral("Wurf"), QStringLiteral("Würfe"))));
+}
+
+// Before the first evaluation the label names what would be counted now;
+// afterwards it names what the table shows.
+void EvaluationWindow::showPendingFigure() {
+    if (!evaluated_) {
+        figureLabel_->setText(figureLine(snapshotOf(trainer_).figure,
+                                         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped
+                                                                   : sorvik1::ZeroRule::Breaks));
+    }
+}
+
+void EvaluationWindow::showFinishedFiles() {
+    const bool first = model_->rowCount() == 0;
+    model_->addFiles(job_.takeFinished());
+    if (first && model_->rowCount() > 0) {
+        table_->resizeColumnsToContents();
+    }
 }
 
 void EvaluationWindow::showResult() {
     using namespace germannumbers;
     const sorvik1::Evaluation& result = job_.result();
-    model_->setResult(result.files, result.total, !result.cancelled);
+    model_->setResult(result.files, result.total,
+                      result.cancelled ? EvaluationModel::Stage::Cancelled
+                                       : EvaluationModel::Stage::Complete);
     QStringList refused;
     for (const auto& refusal : result.refused) {
         refused << QStringLiteral("%1: %2").arg(QString::fromStdString(refusal.path),
@@ -240,12 +307,14 @@ void EvaluationWindow::showResult() {
     if (job_.filesFound() == 0 && !result.cancelled) {
         text = QStringLiteral("Keine Permanenzen gefunden: Die Auswahl enthält keine .txt-Datei.");
     } else if (result.cancelled) {
-        text = QStringLiteral("Abgebrochen: Nur %1 von %2 Dateien sind ausgewertet; die "
-                              "Summe gilt nur für sie.")
-                   .arg(whole(result.total.files), whole(job_.filesFound()));
+        text = QStringLiteral("Abgebrochen: Nur %1 von %2 ausgewertet; die Summe gilt nur "
+                              "für sie.")
+                   .arg(whole(result.total.files), filesText(job_.filesFound()));
     } else {
-        text = QStringLiteral("Ausgewertet: %1 Dateien mit %2 Würfen.")
-                   .arg(whole(result.total.files), whole(result.total.spins));
+        text =
+            QStringLiteral("Ausgewertet: %1 mit %2.")
+                .arg(filesText(result.total.files),
+                     counted(result.total.spins, QStringLiteral("Wurf"), QStringLiteral("Würfen")));
     }
     if (!result.refused.empty()) {
         text += QStringLiteral(" %1 nicht ausgewertet, die Gründe stehen unter „Nicht "
@@ -292,8 +361,9 @@ void EvaluationWindow::copyRows() {
         rows = rowsInViewOrder(false);
     }
     QApplication::clipboard()->setText(tabSeparated(*model_, rows));
-    status_->setText(QStringLiteral("%1 Zeilen in die Zwischenablage kopiert.")
-                         .arg(germannumbers::whole(rows.size())));
+    status_->setText(QStringLiteral("%1 in die Zwischenablage kopiert.")
+                         .arg(germannumbers::counted(rows.size(), QStringLiteral("Zeile"),
+                                                     QStringLiteral("Zeilen"))));
 }
 
 void EvaluationWindow::saveCsv() {

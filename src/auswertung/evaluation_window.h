@@ -59,6 +59,7 @@ class EvaluationWindow : public QDialog {
     // when nothing runs.
     void reject() override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QWidget* buildChoice();
@@ -73,16 +74,20 @@ class EvaluationWindow : public QDialog {
     // figure; without one the search alone takes it.
     void chosen(const QStringList& files, const QStringList& folders);
     void start(const QStringList& files, const QStringList& folders);
+    void showPendingFigure();
     void showProgress();
+    void showFinishedFiles();
     void showResult();
     void showCharts();
     void setBusy(bool busy);
     QString lastFolder() const;
+    QString choiceFolder() const;
     void rememberFolder(const QString& folder);
     QList<int> rowsInViewOrder(bool selectedOnly) const;
 
     Form1& trainer_;
     sorvik1::Figure figure_;
+    bool evaluated_ = false;
     bool chartsStale_ = false;
     EvaluationJob job_;
     QTimer progressTimer_;

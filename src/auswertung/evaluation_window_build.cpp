@@ -131,6 +131,17 @@ QTabWidget* EvaluationWindow::buildResults() {
         QStringLiteral("Je Datei Spielbank, Tisch, Datum, Würfe, gefundene und erwartete "
                        "Figuren, Standardabweichung, z-Wert und längste Lücke; die letzte "
                        "Zeile fasst alle Dateien zusammen. Ein Klick auf eine Spalte sortiert."));
+    // Each row names the figure and the zero rule for copies and exports;
+    // the window names them once, above the table. A reset of the model
+    // shows every column again.
+    const auto hideCounted = [this] {
+        table_->setColumnHidden(EvaluationModel::Figure, true);
+        table_->setColumnHidden(EvaluationModel::Rule, true);
+    };
+    hideCounted();
+    connect(proxy_, &QAbstractItemModel::modelReset, this, hideCounted);
+    // The headings fit before the first row arrives.
+    table_->resizeColumnsToContents();
     auto* copy = new QAction(table_);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);

@@ -2,9 +2,6 @@
 
 #include <QString>
 
-// The info text the Info button shows. A build runs the trainer from its
-// build folder with the text copied beside it; an installation keeps the
-// program in bin and the text in the shared data folder of the same prefix,
-// found relative to the program so that a package unpacked anywhere works.
-// Returns the first that exists, or an empty path when there is none.
+// The info text the Info button shows, where the program's shipped data is
+// (see ui/shipped_data.h); an empty path when there is none.
 QString infoFilePath(const QString& programDirectory);

@@ -21,6 +21,10 @@ QString whole(std::int64_t value) {
     return german().toString(static_cast<qlonglong>(value));
 }
 
+QString counted(std::int64_t value, const QString& one, const QString& many) {
+    return whole(value) + QChar(' ') + (value == 1 ? one : many);
+}
+
 QString decimal(double value, int decimals) {
     if (!std::isfinite(value)) {
         return none;

@@ -12,6 +12,8 @@ namespace germannumbers {
 inline const QString none = QStringLiteral("–");
 
 QString whole(std::int64_t value);
+// A count with its noun in the right number: "1 Datei", "1.234 Dateien".
+QString counted(std::int64_t value, const QString& one, const QString& many);
 // With the given decimals; `none` when the value is not finite.
 QString decimal(double value, int decimals);
 // A number of spins with its unit: "10,74 Würfe".

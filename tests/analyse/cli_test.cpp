@@ -181,10 +181,7 @@ TEST_F(Cli, FilesThatCannotBeReadAreRefusedAtOnceInGerman) {
 }
 
 TEST_F(Cli, RealPermanenceGivesTheIndependentCount) {
-    const fs::path data = fs::path(SORVIK1_SHARED_DATA) / "wiesbaden-t1-2019-04-24.txt";
-    if (!fs::exists(data)) {
-        GTEST_SKIP() << "no shared data at " << data;
-    }
+    const fs::path data = fs::path(SORVIK1_EXAMPLES) / "wiesbaden-t1-2019-04-24.txt";
     // Counted over the file's numbers by a separate script.
     const Outcome result = run("--figur rr.s --format json '" + data.string() + "'");
     EXPECT_EQ(result.status, 0) << result.err;

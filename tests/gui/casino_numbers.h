@@ -27,9 +27,18 @@ inline std::vector<int> casinoNumbers(const QByteArray& bytes) {
     return numbers;
 }
 
-// A real permanence from the shared data folder; none when it is absent.
-inline std::optional<QByteArray> sharedPermanence(const char* name) {
-    QFile file(QStringLiteral(SORVIK1_SHARED_DATA "/") + QLatin1String(name));
+// Where a real permanence is: the example in the repository, the larger one
+// only where the shared data folder is.
+inline QString realPermanenceFolder(const char* name) {
+    const QString examples = QStringLiteral(SORVIK1_EXAMPLES);
+    return QFile::exists(examples + QChar('/') + QLatin1String(name))
+               ? examples
+               : QStringLiteral(SORVIK1_SHARED_DATA);
+}
+
+// A real permanence; none when it is absent.
+inline std::optional<QByteArray> realPermanence(const char* name) {
+    QFile file(realPermanenceFolder(name) + QChar('/') + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }

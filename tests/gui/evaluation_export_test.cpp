@@ -80,11 +80,15 @@ TEST_F(EvaluationExport, CsvReadsBackAsTheTablesValues) {
     const QList<QStringList> rows = savedCsv(*window);
     ASSERT_EQ(rows.size(), model.rowCount() + 1);
     EXPECT_EQ(rows[0].value(EvaluationModel::ZValue), QStringLiteral("z-Wert"));
+    EXPECT_EQ(rows[0].mid(EvaluationModel::Figure),
+              (QStringList{QStringLiteral("Figur"), QStringLiteral("Null")}));
     for (int row = 0; row < model.rowCount(); ++row) {
         const QStringList& csv = rows[row + 1];
         ASSERT_EQ(csv.size(), EvaluationModel::columnCount_);
-        for (int column = EvaluationModel::Spins; column < EvaluationModel::columnCount_;
-             ++column) {
+        EXPECT_EQ(csv.mid(EvaluationModel::Figure),
+                  (QStringList{QStringLiteral("rs"), QStringLiteral("Nullen übersprungen")}))
+            << "every row says what was counted";
+        for (int column = EvaluationModel::Spins; column <= EvaluationModel::Absence; ++column) {
             EXPECT_EQ(germanNumber(csv[column]),
                       model.index(row, column).data(EvaluationModel::valueRole).toDouble())
                 << row << "/" << column;

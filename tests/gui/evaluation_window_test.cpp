@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +46,54 @@ TEST_F(Evaluation, WithoutAFigureTheChoiceGoesToTheSearchAndTheWindowSaysWhy) {
     EXPECT_EQ(tabs->currentWidget()->objectName(), QStringLiteral("figurensuche"));
     const auto* source = tabs->currentWidget()->findChild<QComboBox*>();
     EXPECT_TRUE(source->currentText().contains(files.path()));
+}
+
+// Before anything is evaluated, the window names what would be counted, and
+// every heading fits its column.
+TEST_F(Evaluation, NamesTheTrainersFigureAndFitsTheHeadingsFromTheStart) {
+    EvaluationWindow* window = open();
+    const auto* label = window->findChild<QLabel*>(QStringLiteral("figur"));
+    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs (Null bricht die Figur)"));
+    window->findChild<QRadioButton*>(QStringLiteral("nullUeberspringen"))->setChecked(true);
+    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs (Nullen übersprungen)"));
+    const QTableView& view = table(*window);
+    const QHeaderView* header = view.horizontalHeader();
+    for (int column = 0; column < EvaluationModel::columnCount_; ++column) {
+        if (!view.isColumnHidden(column)) {
+            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+        }
+    }
+    EXPECT_TRUE(view.isColumnHidden(EvaluationModel::Figure));
+}
+
+// Until the user has a folder of their own, the choosers open on the example
+// permanence; choosing it does not make it the user's folder.
+TEST_F(Evaluation, OffersTheExampleUntilTheUserHasAFolder) {
+    EvaluationWindow* window = open();
+    const QString examples = QCoreApplication::applicationDirPath() + QStringLiteral("/examples");
+    chooser->files = {examples + QStringLiteral("/wiesbaden-t1-2019-04-24.txt")};
+    window->chooseFiles();
+    EXPECT_EQ(chooser->startedIn, examples);
+    ASSERT_TRUE(waitDone(*window));
+    EXPECT_EQ(status(*window), QStringLiteral("Ausgewertet: 1 Datei mit 187.630 Würfen."));
+    EXPECT_EQ(table(*window).model()->index(1, EvaluationModel::File).data().toString(),
+              QStringLiteral("1 Datei"));
+    EXPECT_TRUE(table(*window).isColumnHidden(EvaluationModel::Rule)) << "after the result too";
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("auswertung/ordner")));
+}
+
+// The file column sorts by the names it shows, not by the folders.
+TEST_F(Evaluation, FileColumnSortsByTheNameShown) {
+    write(QStringLiteral("a/zwei.txt"), permanence(100, 1, "1.1.2020"));
+    write(QStringLiteral("b/eins.txt"), permanence(100, 2, "1.1.2020"));
+    EvaluationWindow* window = open();
+    chooser->folder = files.path();
+    window->chooseFolder();
+    ASSERT_TRUE(waitDone(*window));
+    QTableView& view = table(*window);
+    view.sortByColumn(EvaluationModel::File, Qt::AscendingOrder);
+    EXPECT_EQ(view.model()->index(0, 0).data().toString(), QStringLiteral("eins.txt"));
+    EXPECT_EQ(view.model()->index(1, 0).data().toString(), QStringLiteral("zwei.txt"));
 }
 
 // A folder with good files in sub-folders, a refused one and a stray
@@ -131,6 +180,12 @@ TEST_F(Evaluation, CancelStopsQuicklyAndLabelsThePartialTotal) {
     // Once the first file is done, the others are being read.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !window->busy() || window->findChild<QProgressBar*>()->value() > 0; }));
+    // The finished files are in the table while the others are read.
+    const auto& model = *table(*window).model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->busy() || model.rowCount() > 0; }));
+    EXPECT_TRUE(window->busy());
+    EXPECT_TRUE(
+        model.index(model.rowCount() - 1, 0).data().toString().endsWith(QStringLiteral("bisher")));
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(window, Qt::Key_Escape);
@@ -138,7 +193,6 @@ TEST_F(Evaluation, CancelStopsQuicklyAndLabelsThePartialTotal) {
     EXPECT_LT(clock.elapsed(), 200);
     EXPECT_TRUE(window->isVisible()) << "Escape stops the work before it closes the window";
     EXPECT_TRUE(status(*window).startsWith(QStringLiteral("Abgebrochen")));
-    const auto& model = *table(*window).model();
     ASSERT_LT(model.rowCount(), 13);
     for (int row = 0; row + 1 < model.rowCount(); ++row) {
         EXPECT_EQ(model.index(row, EvaluationModel::Spins).data().toString(),

@@ -26,14 +26,14 @@ void PrintTo(const RealFile& f, std::ostream* os) {
 class RealPermanence : public ImportTest, public testing::WithParamInterface<RealFile> {};
 
 TEST_P(RealPermanence, LoadsEveryNumberInOrder) {
-    const std::optional<QByteArray> bytes = sharedPermanence(GetParam().name);
+    const std::optional<QByteArray> bytes = realPermanence(GetParam().name);
     if (!bytes) {
         GTEST_SKIP() << "shared data folder absent";
     }
     const std::vector<int> numbers = casinoNumbers(*bytes);
     ASSERT_EQ(numbers.size(), GetParam().spins);
 
-    choose(QStringLiteral(SORVIK1_SHARED_DATA), QLatin1String(GetParam().name));
+    choose(realPermanenceFolder(GetParam().name), QLatin1String(GetParam().name));
     form.okexternok->click();
 
     EXPECT_TRUE(messages->shown.empty());
@@ -64,12 +64,12 @@ std::vector<std::size_t> redGapBlack(const std::vector<int>& numbers) {
 }
 
 TEST_P(RealPermanence, DurchlaufReplaysTheFileAndFindsEveryOccurrence) {
-    const std::optional<QByteArray> bytes = sharedPermanence(GetParam().name);
+    const std::optional<QByteArray> bytes = realPermanence(GetParam().name);
     if (!bytes) {
         GTEST_SKIP() << "shared data folder absent";
     }
     const std::vector<int> numbers = casinoNumbers(*bytes);
-    choose(QStringLiteral(SORVIK1_SHARED_DATA), QLatin1String(GetParam().name));
+    choose(realPermanenceFolder(GetParam().name), QLatin1String(GetParam().name));
     form.okexternok->click();
     // Red, a free spin, black, drawn lower in the grid than its first row.
     form.figur[3] = sorvik1::red;
