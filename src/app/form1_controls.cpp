@@ -230,6 +230,9 @@ void Form1::buildControls() {
                      this),
         "tabelle1", look::rect(420, 525, 1140, 4800), normal());
     tabelle1->setBlankCellDescription(QStringLiteral("nicht gesetzt"));
+    // The user draws the figure cell by cell: the clicked cell stays marked
+    // while "Setzen" or "Absetzen" takes the focus.
+    tabelle1->setKeepsCurrentVisible(true);
     describe(tabelle1, QStringLiteral("Figur"),
              QStringLiteral(" Hier wird eine Figur beliebig definiert "));
     okende = button(this, "okende", QStringLiteral("Ende"), look::rect(7140, 6300, 1680, 450),

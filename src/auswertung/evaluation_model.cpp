@@ -30,7 +30,7 @@ const ColumnText& columnText(int column) {
          QStringLiteral("Wie weit die Anzahl zufällig um das Erwartete streut")},
         {QStringLiteral("z-Wert"),
          QStringLiteral("Gefunden minus erwartet, in Standardabweichungen")},
-        {QStringLiteral("Längste Lücke"),
+        {QStringLiteral("Längster Ausbleiber"),
          QStringLiteral("Die meisten gezählten Würfe hintereinander ohne Beginn der Figur")},
         {QStringLiteral("Figur"), QStringLiteral("Die ausgewertete Figur")},
         {QStringLiteral("Null"), QStringLiteral("Wie eine Null gezählt wurde")},

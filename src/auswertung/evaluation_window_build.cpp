@@ -129,7 +129,7 @@ QTabWidget* EvaluationWindow::buildResults() {
     table_->setAccessibleName(QStringLiteral("Ergebnis je Datei"));
     table_->setAccessibleDescription(
         QStringLiteral("Je Datei Spielbank, Tisch, Datum, Würfe, gefundene und erwartete "
-                       "Figuren, Standardabweichung, z-Wert und längste Lücke; die letzte "
+                       "Figuren, Standardabweichung, z-Wert und längster Ausbleiber; die letzte "
                        "Zeile fasst alle Dateien zusammen. Ein Klick auf eine Spalte sortiert."));
     // Each row names the figure and the zero rule for copies and exports;
     // the window names them once, above the table. A reset of the model

@@ -1,8 +1,11 @@
 #include "stats/chart_input.h"
 
 #include "app/form1.h"
+#include "core/figure_text.h"
 #include "core/roulette_number.h"
 #include "core/run_statistics.h"
+#include "stats/german_numbers.h"
+#include "ui/file_list.h"
 
 #include <algorithm>
 
@@ -29,4 +32,21 @@ ChartInput chartInputOf(const Form1& form) {
                              form.zahlen.begin() + static_cast<std::ptrdiff_t>(end));
     }
     return input;
+}
+
+QString chartTitleOf(const Form1& form) {
+    using germannumbers::whole;
+    const auto figure = sorvik1::Figure::fromGrid(form.figur, form.figanfang, form.figende);
+    const auto shown = static_cast<std::int64_t>(form.wurf);
+    const auto all = static_cast<std::int64_t>(form.anzahl);
+    const QString spins =
+        shown < all ? QStringLiteral("%1 von %2").arg(whole(shown), whole(all)) : whole(shown);
+    // While a permanence is loaded the import frame is closed and its file
+    // list still names the loaded file.
+    const QString source =
+        form.importiert == 1
+            ? QStringLiteral("Datei %1, Würfe: %2").arg(form.File1->fileName(), spins)
+            : QStringLiteral("Zufallswürfe: %1").arg(spins);
+    return QStringLiteral("Figur %1 · Null bricht die Figur · %2")
+        .arg(QString::fromStdString(sorvik1::figureText(figure)), source);
 }

@@ -3,6 +3,8 @@
 #include "core/colour.h"
 #include "core/figure.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <vector>
 
@@ -22,3 +24,7 @@ struct ChartInput {
 };
 
 ChartInput chartInputOf(const Form1& form);
+
+// What a saved chart shows, in one line: the figure, the zero rule and where
+// the spins come from (random spins with their number, or the file).
+QString chartTitleOf(const Form1& form);

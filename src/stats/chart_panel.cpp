@@ -4,6 +4,7 @@
 #include "stats/chart_view.h"
 #include "stats/german_numbers.h"
 
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -41,15 +42,19 @@ QValueAxis* newAxis(QChart* chart, const QString& title, const char* format, Qt:
     return axis;
 }
 
-QLineSeries* newLine(QChart* chart, const QString& name, const QPen& pen) {
-    auto* series = new QLineSeries;
+template <typename T> T* addSeries(QChart* chart, T* series, const QString& name) {
     series->setName(name);
-    series->setPen(pen);
     chart->addSeries(series);
     for (QAbstractAxis* axis : chart->axes()) {
         series->attachAxis(axis);
     }
     return series;
+}
+
+QLineSeries* newLine(QChart* chart, const QString& name, const QPen& pen) {
+    auto* series = new QLineSeries;
+    series->setPen(pen);
+    return addSeries(chart, series, name);
 }
 
 // A second line of a pair shares the first one's legend entry.
@@ -99,7 +104,7 @@ ChartView* describedView(QChart* chart, const QString& stem, const QString& name
     auto* view = new ChartView(chart, stem, dialog);
     view->setObjectName(stem);
     view->setAccessibleName(name);
-    view->setMinimumSize(640, 340);
+    view->setMinimumSize(400, 240);
     return view;
 }
 
@@ -118,15 +123,25 @@ QWidget* ChartPanel::buildCourse() {
     QChart* chart = newChart();
     newAxis(chart, QStringLiteral("Würfe"), "%.0f", Qt::AlignBottom);
     newAxis(chart, QStringLiteral("Gefunden minus erwartet"), "%.0f", Qt::AlignLeft);
+    // The band of two standard deviations is filled, drawn first so that the
+    // lines lie on it. Its edges hold its points; the band owns them.
+    auto* twoMinus = new QLineSeries;
+    auto* twoPlus = new QLineSeries;
+    twoMinus->setObjectName(QStringLiteral("zweiMinus"));
+    twoPlus->setObjectName(QStringLiteral("zweiPlus"));
+    auto* band = new QAreaSeries(twoPlus, twoMinus);
+    twoMinus->setParent(band);
+    twoPlus->setParent(band);
+    band->setObjectName(QStringLiteral("zweiBand"));
+    band->setBrush(QColor(0x9b, 0x9b, 0x9b, 0x50));
+    band->setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
+    addSeries(chart, band, QStringLiteral("±2 σ"));
     const QPen one(QColor(0x4a, 0x90, 0xd9), 1, Qt::DashLine);
-    const QPen two(QColor(0x9b, 0x9b, 0x9b), 1, Qt::DotLine);
     const struct {
         const char* name;
         QString label;
         QPen pen;
     } lines[] = {
-        {"zweiMinus", QStringLiteral("±2 σ"), two},
-        {"zweiPlus", {}, two},
         {"einsMinus", QStringLiteral("±1 σ (Standardabweichung)"), one},
         {"einsPlus", {}, one},
         {"abweichung", QStringLiteral("Gefunden minus erwartet"),
@@ -161,6 +176,9 @@ QWidget* ChartPanel::buildGaps() {
     QFont small = distances->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     distances->setLabelsFont(small);
+    // The last one, "≥20", is a little wider than its bar group at the
+    // smallest width and may reach into the margin beside it.
+    distances->setTruncateLabels(false);
     chart->addAxis(distances, Qt::AlignBottom);
     bars->attachAxis(distances);
     bars->attachAxis(newAxis(chart, QStringLiteral("Anzahl"), "%.0f", Qt::AlignLeft));
@@ -192,16 +210,24 @@ QWidget* ChartPanel::buildAbsence() {
     absenceNote_->setObjectName(QStringLiteral("ausbleiberText"));
     absenceNote_->setWordWrap(true);
     absenceNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The sentence keeps off the tab's frame as the chart's text does.
+    absenceNote_->setContentsMargins(8, 4, 8, 8);
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(absence_);
+    layout->addWidget(absence_, 1);
     layout->addWidget(absenceNote_);
     return page;
 }
 
 void ChartPanel::follow(ChartInput input) {
     job_.request(std::move(input));
+}
+
+void ChartPanel::setImageTitle(const QString& title) {
+    for (ChartView* view : {course_, gaps_, absence_}) {
+        view->setImageTitle(title);
+    }
 }
 
 void ChartPanel::showObserved() {
@@ -216,8 +242,10 @@ void ChartPanel::showObserved() {
         low = std::min(low, p.y);
         high = std::max(high, p.y);
     }
-    for (const auto& [name, factor] : {std::pair{"zweiMinus", -2.0}, std::pair{"zweiPlus", 2.0},
-                                       std::pair{"einsMinus", -1.0}, std::pair{"einsPlus", 1.0}}) {
+    auto* band = seriesNamed<QAreaSeries>(chart, QStringLiteral("zweiBand"));
+    band->lowerSeries()->replace(pointsOf(course.standardDeviation, -2));
+    band->upperSeries()->replace(pointsOf(course.standardDeviation, 2));
+    for (const auto& [name, factor] : {std::pair{"einsMinus", -1.0}, std::pair{"einsPlus", 1.0}}) {
         seriesNamed<QLineSeries>(chart, QString::fromLatin1(name))
             ->replace(pointsOf(course.standardDeviation, factor));
     }

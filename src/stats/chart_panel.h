@@ -23,6 +23,8 @@ class ChartPanel : public QTabWidget {
     explicit ChartPanel(QWidget* parent = nullptr);
 
     void follow(ChartInput input);
+    // Heads every saved or copied picture of the charts.
+    void setImageTitle(const QString& title);
     void setFileDialog(std::shared_ptr<ImageFileDialog> dialog) { dialog_ = std::move(dialog); }
 
     // Whether the charts show the latest input's values, expected ones included.

@@ -14,6 +14,14 @@
 
 namespace {
 
+// Room around the title of a saved picture.
+constexpr int titleMargin = 8;
+
+QFont titleFont(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
 class SystemImageFileDialog : public ImageFileDialog {
   public:
     QString askSavePath(QWidget* parent, const QString& suggested) override {
@@ -46,26 +54,69 @@ ChartView::ChartView(QChart* chart, const QString& fileStem,
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// Big enough to read a chart of ten million spins; the window gives less
+// room on a small screen.
+QSize ChartView::sizeHint() const {
+    return {720, 380};
+}
+
+QRect ChartView::titleRect() const {
+    if (imageTitle_.isEmpty()) {
+        return {};
+    }
+    const QFontMetrics metrics(titleFont(font()));
+    const int width = viewport()->width();
+    const QRect text = metrics.boundingRect(QRect(0, 0, width - 2 * titleMargin, height()),
+                                            Qt::AlignHCenter | Qt::TextWordWrap, imageTitle_);
+    return {0, 0, width, text.height() + 2 * titleMargin};
+}
+
+QSize ChartView::imageSize() const {
+    return viewport()->size() + QSize(0, titleRect().height());
+}
+
+void ChartView::paintImage(QPainter& painter) {
+    const QRect band = titleRect();
+    if (band.isValid()) {
+        painter.fillRect(band, Qt::white);
+        painter.setFont(titleFont(font()));
+        painter.setPen(Qt::black);
+        painter.drawText(band.adjusted(titleMargin, titleMargin, -titleMargin, -titleMargin),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, imageTitle_);
+    }
+    render(&painter, QRectF(QPointF(0, band.height()), viewport()->size()));
+}
+
+QPixmap ChartView::image() {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(imageSize() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    paintImage(painter);
+    return pixmap;
+}
+
 bool ChartView::saveImage(const QString& path) {
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
-        svg.setSize(size());
-        svg.setViewBox(rect());
+        svg.setSize(imageSize());
+        svg.setViewBox(QRect(QPoint(), imageSize()));
         svg.setTitle(accessibleName());
         svg.setDescription(accessibleDescription());
         QPainter painter;
         if (!painter.begin(&svg)) {
             return false;
         }
-        render(&painter);
+        paintImage(painter);
         return painter.end();
     }
-    return grab().save(path, "PNG");
+    return image().save(path, "PNG");
 }
 
 void ChartView::copyImage() {
-    QApplication::clipboard()->setPixmap(grab());
+    QApplication::clipboard()->setPixmap(image());
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) {

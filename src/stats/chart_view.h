@@ -27,16 +27,29 @@ class ChartView : public QChartView {
     ChartView(QChart* chart, const QString& fileStem, std::shared_ptr<ImageFileDialog>* dialog,
               QWidget* parent = nullptr);
 
+    // Heads saved and copied pictures, so that a picture says what it shows
+    // wherever it ends up; none when empty.
+    void setImageTitle(const QString& title) { imageTitle_ = title; }
+    const QString& imageTitle() const { return imageTitle_; }
+
     // PNG, or SVG when the path ends so; false when it could not be written.
     bool saveImage(const QString& path);
     void copyImage();
+
+    QSize sizeHint() const override;
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void askAndSave();
+    // The title above the chart, as saved and copied.
+    QRect titleRect() const;
+    QSize imageSize() const;
+    void paintImage(QPainter& painter);
+    QPixmap image();
 
     QString fileStem_;
+    QString imageTitle_;
     std::shared_ptr<ImageFileDialog>* dialog_;
 };

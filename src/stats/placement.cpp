@@ -27,3 +27,7 @@ QPoint besideWindow(const QRect& main, const QSize& size, const QRect& available
         within(main.y(), size.height(), available.y(), available.y() + available.height());
     return {x, y};
 }
+
+QSize fittingSize(const QSize& wanted, const QSize& frame, const QRect& available) {
+    return wanted.boundedTo(available.size() - frame);
+}

@@ -9,3 +9,7 @@
 // when it fits there, else to the left, else as far right as the screen
 // allows; top-aligned with the main window, but never off the screen.
 QPoint besideWindow(const QRect& main, const QSize& size, const QRect& available);
+
+// The size of a window whose frame adds `frame`, as close to `wanted` as the
+// screen's `available` area allows.
+QSize fittingSize(const QSize& wanted, const QSize& frame, const QRect& available);

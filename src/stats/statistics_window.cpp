@@ -10,13 +10,17 @@
 #include "stats/placement.h"
 #include "stats/statistics_view.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int refreshMilliseconds = 250;
+const QString sizeKey = QStringLiteral("statistik/groesse");
+const QString positionKey = QStringLiteral("statistik/position");
 
 const QString pending = QStringLiteral("wird berechnet …");
 // Every figure has both values; only the empty one has none, and the window
@@ -35,9 +39,8 @@ StatisticsWindow::StatisticsWindow(Form1& trainer)
     setObjectName(QStringLiteral("statistik"));
     setWindowTitle(QStringLiteral("Statistik – Sorvik1"));
     auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(view_);
-    layout->addWidget(charts_);
+    layout->addWidget(charts_, 1);
     auto* evaluate = new QPushButton(QStringLiteral("Permanenzen &auswerten …"), this);
     evaluate->setObjectName(QStringLiteral("auswerten"));
     evaluate->setAutoDefault(false);
@@ -48,17 +51,48 @@ StatisticsWindow::StatisticsWindow(Form1& trainer)
     connect(&job_, &FirstOccurrenceJob::ready, this, &StatisticsWindow::showFirstOccurrence);
 }
 
+StatisticsWindow::~StatisticsWindow() {
+    // The trainer closes its windows without hiding them first.
+    if (isVisible()) {
+        rememberPlace();
+    }
+}
+
 void StatisticsWindow::showBeside() {
     if (!isVisible()) {
-        // Its size is final only once the style has seen every child.
-        ensurePolished();
-        adjustSize();
-        move(besideWindow(trainer_.frameGeometry(), size() + frameMargins(),
-                          trainer_.screen()->availableGeometry()));
+        placeOnScreen();
     }
     show();
     raise();
     activateWindow();
+}
+
+// Where the user left the window, while that place is still on a screen;
+// otherwise beside the trainer at the size its contents ask for.
+void StatisticsWindow::placeOnScreen() {
+    // Its size hint is final only once the style has seen every child.
+    ensurePolished();
+    const QSettings settings;
+    const QSize saved = settings.value(sizeKey).toSize();
+    const QSize frame = frameMargins();
+    const QRect available = trainer_.screen()->availableGeometry();
+    resize(fittingSize(saved.isValid() ? saved : sizeHint(), frame, available));
+    if (settings.contains(positionKey)) {
+        const QRect there(settings.value(positionKey).toPoint(), size() + frame);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(there)) {
+                move(there.topLeft());
+                return;
+            }
+        }
+    }
+    move(besideWindow(trainer_.frameGeometry(), size() + frame, available));
+}
+
+void StatisticsWindow::rememberPlace() const {
+    QSettings settings;
+    settings.setValue(sizeKey, size());
+    settings.setValue(positionKey, pos());
 }
 
 // The window system adds the frame only when the window is first shown;
@@ -79,6 +113,7 @@ void StatisticsWindow::refresh() {
     if (!snapshot.figure.empty()) {
         showCount(snapshot);
         charts_->follow(chartInputOf(trainer_));
+        charts_->setImageTitle(chartTitleOf(trainer_));
     }
 }
 
@@ -121,6 +156,7 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 }
 
 void StatisticsWindow::hideEvent(QHideEvent* event) {
+    rememberPlace();
     timer_.stop();
     QDialog::hideEvent(event);
 }

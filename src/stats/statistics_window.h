@@ -16,11 +16,14 @@ class StatisticsView;
 // beside what chance predicts for the spins shown. It only reads the
 // trainer: while it is open it looks at the run four times a second, and
 // during a long run, which holds the event loop, it simply waits for the end.
+// It opens at a size that fits the screen, keeps it whatever its tabs show,
+// and comes back where the user left it.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 
   public:
     explicit StatisticsWindow(Form1& trainer);
+    ~StatisticsWindow() override;
 
     // Opens the window beside the trainer, or brings it to the front when it
     // is open already.
@@ -34,6 +37,8 @@ class StatisticsWindow : public QDialog {
 
   private:
     QSize frameMargins() const;
+    void placeOnScreen();
+    void rememberPlace() const;
     void showCount(const RunSnapshot& snapshot);
     void showFirstOccurrence();
 

@@ -9,28 +9,113 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString allFigures = QStringLiteral("alle Figuren");
 
-QValueAxis* axis(const QString& title, double max, const char* format) {
+// A step of 1, 2 or 5 times a power of ten that cuts `span` into at most
+// `steps` pieces, so that an axis reads round numbers.
+double roundStep(double span, int steps) {
+    const double raw = std::max(span, 1e-9) / steps;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= raw) {
+            return factor * power;
+        }
+    }
+    return 10 * power;
+}
+
+// Ticks at the multiples of `step` from `low` to `high`, the range padded on
+// both sides so that no point sits on the plot's border.
+QValueAxis* axis(const QString& title, double low, double high, double step, double pad) {
     auto* a = new QValueAxis;
     a->setTitleText(title);
-    a->setRange(0, max);
-    a->setLabelFormat(QString::fromLatin1(format));
+    a->setRange(low - pad, high + pad);
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(0);
+    a->setTickInterval(step);
+    a->setLabelFormat(step >= 1     ? QStringLiteral("%.0f")
+                      : step >= 0.1 ? QStringLiteral("%.1f")
+                                    : QStringLiteral("%.2f"));
     return a;
 }
 
 QString when(const PracticeRecord& r) {
     return QLocale(QLocale::German, QLocale::Germany)
         .toString(r.started, QStringLiteral("dd.MM.yyyy HH:mm"));
+}
+
+// Hit rate and median reaction of each practice, numbered in the order shown;
+// each figure's practices form lines of their own, in a colour of their own.
+QChart* historyChart(const std::vector<PracticeRecord>& shown) {
+    auto* chart = new QChart;
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    struct Lines {
+        QString figure;
+        QLineSeries* hitRate;
+        QLineSeries* reaction;
+    };
+    std::vector<Lines> figures;
+    double slowest = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto& r = shown[i];
+        auto lines = std::find_if(figures.begin(), figures.end(),
+                                  [&](const Lines& l) { return l.figure == r.figure; });
+        if (lines == figures.end()) {
+            figures.push_back({r.figure, new QLineSeries, new QLineSeries});
+            lines = figures.end() - 1;
+        }
+        const double x = static_cast<double>(i + 1);
+        lines->hitRate->append(x, r.hitRate() * 100);
+        if (r.medianReactionMs) {
+            const double s = static_cast<double>(*r.medianReactionMs) / 1000.0;
+            lines->reaction->append(x, s);
+            slowest = std::max(slowest, s);
+        }
+    }
+    const double last = static_cast<double>(std::max<std::size_t>(shown.size(), 1));
+    auto* practices =
+        axis(QStringLiteral("Übung"), 1, last, std::max(1.0, roundStep(last - 1, 10)), 0.5);
+    auto* rate = axis(QStringLiteral("Trefferquote in % (Linie mit Punkten)"), 0, 100, 20, 5);
+    const double longest = std::max(slowest, 1.0);
+    const double step = roundStep(longest, 5);
+    auto* seconds = axis(QStringLiteral("Reaktionszeit, Median, in s (gestrichelt)"), 0,
+                         std::ceil(longest / step) * step, step, step / 4);
+    seconds->setGridLineVisible(false);
+    chart->addAxis(practices, Qt::AlignBottom);
+    chart->addAxis(rate, Qt::AlignLeft);
+    chart->addAxis(seconds, Qt::AlignRight);
+    for (const Lines& lines : figures) {
+        lines.hitRate->setName(lines.figure);
+        lines.hitRate->setPointsVisible(true);
+        chart->addSeries(lines.hitRate);
+        lines.hitRate->attachAxis(practices);
+        lines.hitRate->attachAxis(rate);
+        chart->addSeries(lines.reaction);
+        QPen dashed = lines.reaction->pen();
+        dashed.setColor(lines.hitRate->color());
+        dashed.setStyle(Qt::DashLine);
+        lines.reaction->setPen(dashed);
+        lines.reaction->setPointsVisible(true);
+        lines.reaction->attachAxis(practices);
+        lines.reaction->attachAxis(seconds);
+        for (QLegendMarker* marker : chart->legend()->markers(lines.reaction)) {
+            marker->setVisible(false);
+        }
+    }
+    return chart;
 }
 
 } // namespace
@@ -103,43 +188,7 @@ void HistoryView::showFiltered() {
     std::copy_if(all_.begin(), all_.end(), std::back_inserter(shown_),
                  [&](const PracticeRecord& r) { return figure.isEmpty() || r.figure == figure; });
 
-    auto* chart = new QChart;
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    auto* hitRate = new QLineSeries;
-    hitRate->setName(QStringLiteral("Trefferquote (%)"));
-    auto* reaction = new QLineSeries;
-    reaction->setName(QStringLiteral("Reaktionszeit, Median (s)"));
-    double slowest = 1;
-    for (std::size_t i = 0; i < shown_.size(); ++i) {
-        const auto& r = shown_[i];
-        const double x = static_cast<double>(i + 1);
-        hitRate->append(x, r.hitRate() * 100);
-        if (r.medianReactionMs) {
-            const double s = static_cast<double>(*r.medianReactionMs) / 1000.0;
-            reaction->append(x, s);
-            slowest = std::max(slowest, s);
-        }
-    }
-    hitRate->setPointsVisible(true);
-    reaction->setPointsVisible(true);
-    chart->addSeries(hitRate);
-    chart->addSeries(reaction);
-    auto* practices = axis(QStringLiteral("Übung"),
-                           std::max<double>(2, static_cast<double>(shown_.size())), "%.0f");
-    practices->setMin(1);
-    practices->setTickType(QValueAxis::TicksDynamic);
-    practices->setTickInterval(std::max(1.0, std::ceil(static_cast<double>(shown_.size()) / 10)));
-    auto* rate = axis(QStringLiteral("Trefferquote (%)"), 100, "%.0f");
-    auto* seconds = axis(QStringLiteral("Reaktionszeit (s)"), std::ceil(slowest), "%.1f");
-    chart->addAxis(practices, Qt::AlignBottom);
-    chart->addAxis(rate, Qt::AlignLeft);
-    chart->addAxis(seconds, Qt::AlignRight);
-    hitRate->attachAxis(practices);
-    hitRate->attachAxis(rate);
-    reaction->attachAxis(practices);
-    reaction->attachAxis(seconds);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* chart = historyChart(shown_);
     QChart* old = chartView->chart();
     chartView->setChart(chart);
     delete old;

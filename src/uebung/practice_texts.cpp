@@ -82,9 +82,11 @@ QString settled(const sorvik1::Settled& s, sorvik1::Farbcode figureColour) {
 
 QString scoreLine(const sorvik1::PracticeScore& score) {
     using germannumbers::whole;
-    return QStringLiteral("Wurf %1 · Signale %2 · Treffer %3 · verpasst %4 · Fehlalarme %5 · %6")
-        .arg(whole(score.spins), whole(score.signalCount), whole(score.hits), whole(score.missed),
-             whole(score.falseCalls), units(score.units));
+    return QStringLiteral("Wurf %1 · Signale %2 · Treffer %3 · falsche Farbe %4 · verpasst %5 · "
+                          "Fehlalarme %6 · %7")
+        .arg(whole(score.spins), whole(score.signalCount), whole(score.hits),
+             whole(score.wrongColour), whole(score.missed), whole(score.falseCalls),
+             units(score.units));
 }
 
 QString summary(const sorvik1::PracticeScore& score, PracticeEnd why) {

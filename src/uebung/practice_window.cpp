@@ -31,14 +31,24 @@ namespace {
 
 const QString title = QStringLiteral("Übung – Sorvik1");
 
-QLabel* wrappingLabel(QWidget* parent, const QString& name) {
+// Assistive tools read what the label shows as its name, so no name of its
+// own hides the text.
+QLabel* wrappingLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setAccessibleName(name);
     // Takes the width the layout gives and wraps in it.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
+}
+
+// The caption above a value; assistive tools find it through the buddy, as
+// the label of the value.
+QLabel* captionOf(QLabel* value, const QString& text, QWidget* parent) {
+    auto* caption = new QLabel(text, parent);
+    caption->setBuddy(value);
+    caption->setForegroundRole(QPalette::PlaceholderText);
+    return caption;
 }
 
 QPushButton* plainButton(const QString& text, const QString& description, QWidget* parent) {
@@ -140,7 +150,7 @@ QGroupBox* PracticeWindow::buildSettings() {
 QWidget* PracticeWindow::buildPractice() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    figureLabel = wrappingLabel(page, QStringLiteral("Figur"));
+    figureLabel = wrappingLabel(page);
     figureLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     layout->addWidget(figureLabel);
     settingsGroup_ = buildSettings();
@@ -164,7 +174,9 @@ QWidget* PracticeWindow::buildPractice() {
     strip = new SpinStrip(page);
     play->addWidget(strip);
     auto* said = new QVBoxLayout;
-    judgement = wrappingLabel(page, QStringLiteral("Urteil"));
+    // The verdict keeps off the spin strip.
+    said->setContentsMargins(12, 0, 0, 0);
+    judgement = wrappingLabel(page);
     QFont big = judgement->font();
     big.setPointSizeF(big.pointSizeF() * 1.2);
     big.setBold(true);
@@ -172,20 +184,24 @@ QWidget* PracticeWindow::buildPractice() {
     judgement->setMinimumWidth(360);
     judgement->setMinimumHeight(QFontMetrics(big).lineSpacing() * 3);
     judgement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scoreLine = wrappingLabel(page, QStringLiteral("Stand"));
-    keyHelp = wrappingLabel(page, QStringLiteral("Tasten"));
+    scoreLine = wrappingLabel(page);
+    keyHelp = wrappingLabel(page);
     keyHelp->setText(QStringLiteral(
         "Wenn die Figur bis auf ihre letzte Stelle komplett ist: R setzt auf Rot, S auf "
         "Schwarz, die Leertaste auf die Farbe der Figur. Sonst den Wurf vorbeigehen lassen.\n"
         "P hält an. Bei „auf Tastendruck“ zeigen Pfeil rechts oder Enter den nächsten Wurf."));
+    said->addWidget(captionOf(judgement, QStringLiteral("Urteil"), page));
     said->addWidget(judgement);
+    said->addWidget(captionOf(scoreLine, QStringLiteral("Stand"), page));
     said->addWidget(scoreLine);
     said->addStretch();
     said->addWidget(keyHelp);
     play->addLayout(said, 1);
     layout->addLayout(play);
-    summary = wrappingLabel(page, QStringLiteral("Auswertung"));
+    summary = wrappingLabel(page);
     summary->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // The sum keeps off the spin strip above it and the page's edge.
+    summary->setContentsMargins(8, 12, 8, 0);
     summary->hide();
     layout->addWidget(summary);
 
@@ -319,6 +335,7 @@ void PracticeWindow::finished(PracticeEnd why) {
     const auto& score = session_->judge().score();
     summary->setText(practicetext::summary(score, why));
     summary->show();
+    growToShowWrappedText();
     settingsGroup_->setEnabled(true);
     startButton->setEnabled(true);
     pauseButton->setEnabled(false);
@@ -338,6 +355,19 @@ void PracticeWindow::finished(PracticeEnd why) {
                                    "Datenträger voll oder die Datei schreibgeschützt?). Der "
                                    "bisherige Verlauf ist unverändert."),
                     msgstyle::critical);
+        }
+    }
+}
+
+// A window does not grow by itself for text that wraps onto more lines than
+// its minimum size foresaw; without this the summary would slide under the
+// spin strip.
+void PracticeWindow::growToShowWrappedText() {
+    layout()->activate();
+    if (layout()->hasHeightForWidth()) {
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed > height()) {
+            resize(width(), needed);
         }
     }
 }

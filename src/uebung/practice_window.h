@@ -79,6 +79,7 @@ class PracticeWindow : public QDialog {
     void spinShown(int number, const std::optional<sorvik1::Settled>& settled);
     void called(sorvik1::Verdict verdict);
     void finished(PracticeEnd why);
+    void growToShowWrappedText();
     void openStore();
     int message(const QString& prompt, int style);
 

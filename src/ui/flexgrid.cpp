@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -17,12 +18,33 @@ QString cssColour(const QColor& c) {
     return c.name(QColor::HexRgb);
 }
 
+// Paints every cell in its own colours: the selection colours belong only to
+// the cells of a selection of two or more, and the grid frames the current
+// cell itself instead of the style's focus rectangle.
+class CellDelegate : public QStyledItemDelegate {
+  public:
+    explicit CellDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+        if (!grid_->selectsSeveralCells()) {
+            option->state &= ~QStyle::State_Selected;
+        }
+    }
+
+  private:
+    const FlexGrid* grid_;
+};
+
 } // namespace
 
 FlexGrid::FlexGrid(int rows, int cols, const GridColours& colours, QWidget* parent)
     : QTableView(parent), model_(new FlexGridModel(rows, cols, colours, this)),
       fixedLines_(colours.fixedLines) {
     setModel(model_);
+    setItemDelegate(new CellDelegate(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -32,7 +54,7 @@ FlexGrid::FlexGrid(int rows, int cols, const GridColours& colours, QWidget* pare
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollMode(ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The one selected cell is the current cell, shown green with white text.
+    // The one selected cell is the current cell: it keeps its own colours.
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);
@@ -145,6 +167,22 @@ void FlexGrid::setBlankCellDescription(const QString& description) {
     model_->setBlankCellDescription(description);
 }
 
+void FlexGrid::setKeepsCurrentVisible(bool keeps) {
+    keepsCurrentVisible_ = keeps;
+    viewport()->update();
+}
+
+bool FlexGrid::selectsSeveralCells() const {
+    qsizetype cells = 0;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        cells += static_cast<qsizetype>(range.width()) * range.height();
+        if (cells > 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void FlexGrid::clear() {
     model_->cells().clear();
     scheduleFlush();
@@ -186,17 +224,34 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (!flushing_ && current.isValid()) {
         row_ = rowSel_ = current.row();
         col_ = colSel_ = current.column();
+        userRow_ = row_;
+        userCol_ = col_;
     }
 }
 
 void FlexGrid::paintEvent(QPaintEvent* event) {
     QTableView::paintEvent(event);
-    // The fixed column's grid lines have a colour of their own: redraw them
-    // over the common grid lines, at the right and bottom edge of each cell.
+    QPainter painter(viewport());
+    paintFixedLines(painter);
+    paintCurrentFrame(painter);
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void FlexGrid::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+// The fixed column's grid lines have a colour of their own: they are redrawn
+// over the common grid lines, at the right and bottom edge of each cell.
+void FlexGrid::paintFixedLines(QPainter& painter) {
     if (!showGrid() || cols() == 0 || rows() == 0) {
         return;
     }
-    QPainter painter(viewport());
     painter.setPen(fixedLines_);
     const int left = columnViewportPosition(0);
     const int right = left + columnWidth(0) - 1;
@@ -208,5 +263,33 @@ void FlexGrid::paintEvent(QPaintEvent* event) {
         const int y = top + rowHeight(r) - 1;
         painter.drawLine(right, top, right, y);
         painter.drawLine(left, y, right, y);
+    }
+}
+
+// A black line with a white one inside stands out on every cell colour, the
+// white, red, black and zero-green ones alike; with the focus the black line
+// is dotted white.
+void FlexGrid::paintCurrentFrame(QPainter& painter) {
+    const bool focused = hasFocus();
+    const QModelIndex current = currentIndex();
+    const bool kept =
+        keepsCurrentVisible_ && current.row() == userRow_ && current.column() == userCol_;
+    if ((!focused && !kept) || !current.isValid()) {
+        return;
+    }
+    const QRect outer = visualRect(current).adjusted(0, 0, -1, -1);
+    if (!outer.isValid()) {
+        return;
+    }
+    painter.setBrush(Qt::NoBrush);
+    if (kept) {
+        painter.setPen(Qt::white);
+        painter.drawRect(outer.adjusted(1, 1, -1, -1));
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(outer);
+    if (focused) {
+        painter.setPen(QPen(Qt::white, 0, Qt::DotLine));
+        painter.drawRect(outer);
     }
 }

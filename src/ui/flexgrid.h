@@ -70,6 +70,13 @@ class FlexGrid : public QTableView {
     // What assistive tools hear for an uncoloured cell outside the fixed column.
     void setBlankCellDescription(const QString& description);
 
+    // The current cell keeps its own colours and is framed thinly while the
+    // grid has the focus; a grid that keeps it visible frames the cell the
+    // user clicked without the focus too, while it is the current cell.
+    void setKeepsCurrentVisible(bool keeps);
+    // Only the cells of a selection of two or more show the selection colours.
+    bool selectsSeveralCells() const;
+
     // Removes the text and colour of every cell; rows and columns stay.
     void clear();
 
@@ -82,9 +89,13 @@ class FlexGrid : public QTableView {
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void scheduleFlush();
+    void paintFixedLines(QPainter& painter);
+    void paintCurrentFrame(QPainter& painter);
 
     FlexGridModel* model_;
     QColor fixedLines_;
@@ -96,4 +107,8 @@ class FlexGrid : public QTableView {
     bool topRowPending_ = false;
     bool flushPending_ = false;
     bool flushing_ = false;
+    bool keepsCurrentVisible_ = false;
+    // The cell the user last made current by click or key.
+    int userRow_ = -1;
+    int userCol_ = -1;
 };

@@ -3,6 +3,8 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     Application app(argc, argv);
+    // What the windows remember goes to a folder of this run's own, never
+    // into the user's settings or from one run into the next.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication::setStyle(QStringLiteral("Fusion"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -6,9 +6,17 @@
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"
 
+#include <QAccessible>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QPushButton>
+#include <QValueAxis>
+
+#include <cmath>
 
 namespace {
 
@@ -132,6 +140,69 @@ TEST_F(PracticeTest, ReactionRunsFromTheSpinToTheCallAndSkipsAPause) {
     press(Qt::Key_S); // a second call of the same spin counts for nothing
     window.session()->advance();
     EXPECT_EQ(window.session()->judge().score().reactionsMs, std::vector<std::int64_t>{1250});
+}
+
+// A screen reader hears the verdict and the score themselves, each with the
+// caption beside it; the score counts the calls of the wrong colour too.
+TEST_F(PracticeTest, VerdictAndScoreAreReadWithTheirCaptions) {
+    activate("r");
+    choose(Tempo::OnKey, 100);
+    window.show();
+    window.startPractice();
+    press(Qt::Key_S);
+    press(Qt::Key_Right);
+    EXPECT_TRUE(window.scoreLine->text().contains(QStringLiteral("falsche Farbe 1")))
+        << window.scoreLine->text().toStdString();
+    const std::pair<QLabel*, const char*> labelled[] = {
+        {window.judgement, "Urteil"}, {window.scoreLine, "Stand"}, {window.figureLabel, nullptr}};
+    for (const auto& [value, caption] : labelled) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(value);
+        EXPECT_FALSE(value->text().isEmpty());
+        EXPECT_EQ(reader->text(QAccessible::Name), value->text());
+        const auto by = reader->relations(QAccessible::Label);
+        ASSERT_EQ(by.size(), caption ? 1 : 0);
+        if (caption) {
+            EXPECT_EQ(by.front().first->text(QAccessible::Name), QString::fromLatin1(caption));
+        }
+    }
+}
+
+// One practice per figure: no line may join practices of two figures, no
+// point may sit on the plot's border, and the axes read round numbers.
+TEST_F(PracticeTest, HistoryChartDrawsEachFigureApartWithinRoundAxes) {
+    window.show();
+    for (const char* figure : {"rr.s", "sr"}) {
+        activate(figure);
+        choose(Tempo::OnKey, 3);
+        window.startPractice();
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+    }
+    QChart* chart = window.history->chartView->chart();
+    QStringList legend;
+    for (const QLegendMarker* marker : chart->legend()->markers()) {
+        if (marker->isVisible()) {
+            legend << marker->label();
+        }
+    }
+    EXPECT_EQ(legend, QStringList({QStringLiteral("rr.s"), QStringLiteral("sr")}));
+    for (QAbstractSeries* series : chart->series()) {
+        auto* line = qobject_cast<QLineSeries*>(series);
+        EXPECT_LE(line->count(), 1);
+        for (QAbstractAxis* attached : line->attachedAxes()) {
+            const auto* axis = qobject_cast<QValueAxis*>(attached);
+            const double step = axis->tickInterval();
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+            EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                        std::abs(mantissa - 5) < 1e-9)
+                << step;
+            for (const QPointF& p : line->points()) {
+                const double v = axis->orientation() == Qt::Horizontal ? p.x() : p.y();
+                EXPECT_GT(v, axis->min()) << axis->titleText().toStdString();
+                EXPECT_LT(v, axis->max()) << axis->titleText().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(PracticeTest, WithoutAnActiveFigureNothingStarts) {

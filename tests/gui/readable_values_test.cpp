@@ -3,8 +3,6 @@
 // announced without flooding the reader during a long run.
 #include "run_fixture.h"
 
-#include "ui/look.h"
-
 #include <QAccessible>
 #include <QTest>
 
@@ -151,40 +149,6 @@ TEST_F(ReadableValues, AThroughRunIsAnnouncedOnce) {
     settle();
     EXPECT_EQ(announced[form.lakut], 1);
     EXPECT_EQ(announced[form.lmenge], 1);
-}
-
-TEST_F(ReadableValues, TheSelectedCellIsGreenWithWhiteText) {
-    select(durchlauf);
-    press();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    for (FlexGrid* grid : {form.tabelle1, form.tabelle2}) {
-        SCOPED_TRACE(grid->objectName().toStdString());
-        grid->setRow(0);
-        grid->setCol(0);
-        grid->setText(QStringLiteral("88"));
-        grid->flush();
-        EXPECT_TRUE(grid->selectionModel()->isSelected(grid->model()->index(0, 0)));
-        const QImage image = grid->viewport()->grab().toImage();
-        const QRect cell = grid->visualRect(grid->model()->index(0, 0));
-        int green = 0;
-        int white = 0;
-        for (int x = cell.left(); x <= cell.right(); ++x) {
-            for (int y = cell.top(); y <= cell.bottom(); ++y) {
-                const QColor c = image.pixelColor(x, y);
-                green += c.green() > 240 && c.red() < 40 && c.blue() < 40;
-                white += c.red() > 200 && c.green() > 240 && c.blue() > 200;
-            }
-        }
-        // Green behind, white glyphs in front.
-        EXPECT_GT(green, cell.width() * cell.height() / 2);
-        EXPECT_GT(white, 3);
-    }
-    // The figure grid's fixed column is ruled in black.
-    const QImage figure = form.tabelle1->viewport()->grab().toImage();
-    const QRect number = form.tabelle1->visualRect(form.tabelle1->model()->index(5, 0));
-    EXPECT_EQ(figure.pixelColor(number.right() + 1, number.center().y()), QColor(Qt::black));
-    EXPECT_EQ(figure.pixelColor(number.center().x(), number.bottom() + 1), QColor(Qt::black));
 }
 
 } // namespace

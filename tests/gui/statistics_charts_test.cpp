@@ -8,7 +8,9 @@
 #include <QBarSet>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QImage>
 #include <QLineSeries>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -147,6 +149,46 @@ TEST_F(StatisticsCharts, SaveAsPngAndSvg) {
         ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file;
         EXPECT_TRUE(written.read(8).startsWith(start)) << file;
     }
+    // Each picture is headed by what it shows: above the chart in the PNG,
+    // as text in the SVG.
+    const QString title = view(*panel, "ausbleiber")->imageTitle();
+    EXPECT_EQ(title, QStringLiteral("Figur rr.s · Null bricht die Figur · Zufallswürfe: 2.000"));
+    EXPECT_GT(QImage(dir.filePath(QStringLiteral("bild.png"))).height(),
+              view(*panel, "ausbleiber")->height());
+    QFile svg(dir.filePath(QStringLiteral("bild.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(svg.readAll()).contains(QStringLiteral("Null bricht die Figur")));
+}
+
+// Tests of this fixture see one screen of 1280 x 900 pixels.
+class StatisticsOn1280x900 : public StatisticsCharts {
+  protected:
+    OwnSettings settings;
+};
+
+// The window opens within the screen, keeps its size whatever its tabs show,
+// and comes back after a restart where the user left it.
+TEST_F(StatisticsOn1280x900, FitsKeepsItsSizeAndComesBackWhereItWasLeft) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(screen, QRect(0, 0, 1280, 900));
+    form.textanzahl->setText(QStringLiteral("20000"));
+    ChartPanel* panel = runAndOpen();
+    ASSERT_NE(panel, nullptr);
+    auto* window = qobject_cast<StatisticsWindow*>(panel->window());
+    const QRect opened = window->frameGeometry();
+    EXPECT_TRUE(screen.contains(opened)) << opened.height();
+    for (int tab = 0; tab < panel->count(); ++tab) {
+        panel->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->frameGeometry(), opened) << tab;
+    }
+
+    const QRect left(120, 60, 900, 760);
+    window->setGeometry(left);
+    window->close();
+    StatisticsWindow restarted(form);
+    restarted.showBeside();
+    EXPECT_EQ(restarted.geometry(), left);
 }
 
 } // namespace

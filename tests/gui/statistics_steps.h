@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <ostream>
@@ -30,6 +32,17 @@ struct RunState {
 inline void PrintTo(const RunState& run, std::ostream* os) {
     *os << run.name;
 }
+
+// Settings in a folder of their own for the life of a test, so that a
+// window's remembered place never leaks from one test into another.
+struct OwnSettings {
+    OwnSettings() {
+        QCoreApplication::setOrganizationName(QStringLiteral("Sorvik1-Test"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings().clear();
+    }
+    QTemporaryDir folder;
+};
 
 inline void setRun(Form1& form, const RunState& run) {
     form.figur.fill(sorvik1::noColour);
