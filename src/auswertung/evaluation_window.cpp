@@ -237,7 +237,11 @@ void EvaluationWindow::showResult() {
     showCharts();
     table_->resizeColumnsToContents();
     QString text;
-    if (job_.filesFound() == 0 && !result.cancelled) {
+    if (!job_.failure().isEmpty()) {
+        text = job_.failure() + QStringLiteral(" Die Tabelle zeigt die %1 Dateien, die vorher "
+                                               "fertig waren.")
+                                    .arg(whole(result.total.files));
+    } else if (job_.filesFound() == 0 && !result.cancelled) {
         text = QStringLiteral("Keine Permanenzen gefunden: Die Auswahl enthält keine .txt-Datei.");
     } else if (result.cancelled) {
         text = QStringLiteral("Abgebrochen: Nur %1 von %2 Dateien sind ausgewertet; die "
@@ -254,6 +258,9 @@ void EvaluationWindow::showResult() {
     }
     status_->setText(text);
     table_->setFocus();
+    if (!job_.failure().isEmpty()) {
+        messages_->show(this, text, msgstyle::critical, title);
+    }
 }
 
 // Drawn only while they can be seen: drawing them behind the table would
