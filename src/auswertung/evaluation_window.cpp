@@ -22,7 +22,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringListModel>
 #include <QTabWidget>
@@ -309,14 +308,10 @@ void EvaluationWindow::saveCsv() {
     if (target.isEmpty()) {
         return;
     }
-    QSaveFile file(target);
-    const QByteArray bytes =
-        QByteArray("\xEF\xBB\xBF") + spreadsheetCsv(*model_, rowsInViewOrder(false)).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        messages_->show(this,
-                        QStringLiteral("Die Datei „%1“ ließ sich nicht speichern.\n\n%2")
-                            .arg(QDir::toNativeSeparators(target), file.errorString()),
-                        msgstyle::critical, title);
+    const QString failure =
+        saveSpreadsheetCsv(target, spreadsheetCsv(*model_, rowsInViewOrder(false)));
+    if (!failure.isEmpty()) {
+        messages_->show(this, failure, msgstyle::critical, title);
         return;
     }
     status_->setText(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(target)));

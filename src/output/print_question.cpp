@@ -24,7 +24,9 @@ void Form1::reportPrintOutcome(const sorvik1::PrintOutcome& outcome) {
                msgstyle::information, QStringLiteral(" Ausdruck Sorvik1"));
     } else if (outcome.result == Result::Failed) {
         QString prompt = QStringLiteral("Der Druck ist fehlgeschlagen.");
-        if (!outcome.file.isEmpty()) {
+        if (!outcome.cause.isEmpty()) {
+            prompt += QLatin1Char('\n') + outcome.cause;
+        } else if (!outcome.file.isEmpty()) {
             prompt += QStringLiteral("\nDie Datei kann nicht geschrieben werden:\n") + outcome.file;
         }
         MsgBox(prompt, msgstyle::critical, QStringLiteral(" Fehler"));

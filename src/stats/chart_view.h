@@ -27,8 +27,9 @@ class ChartView : public QChartView {
     ChartView(QChart* chart, const QString& fileStem, std::shared_ptr<ImageFileDialog>* dialog,
               QWidget* parent = nullptr);
 
-    // PNG, or SVG when the path ends so; false when it could not be written.
-    bool saveImage(const QString& path);
+    // PNG, or SVG when the path ends so. Empty when saved, else the German
+    // message saying why not; a file that was there then stays as it was.
+    QString saveImage(const QString& path);
     void copyImage();
 
   protected:

@@ -20,6 +20,9 @@ struct PrintOutcome {
     };
     Result result = Result::Printed;
     QString file;
+    // For a file that failed: the German message naming the cause. Braced,
+    // so that an outcome may be written without it.
+    QString cause{};
 
     bool operator==(const PrintOutcome&) const = default;
 };

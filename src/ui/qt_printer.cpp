@@ -1,13 +1,16 @@
 #include "ui/qt_printer.h"
 
+#include "ui/file_save.h"
 #include "ui/report_painter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QStandardPaths>
 
@@ -42,38 +45,60 @@ bool QtPrinter::setupDialog(QWidget* parent) {
 }
 
 PrintOutcome QtPrinter::printReport(const std::vector<PrintLine>& lines) {
-    return print([&](QPainter& painter) { paintReport(painter, printer_, lines); });
+    return print(
+        [&](QPainter& painter, QPagedPaintDevice& device) { paintReport(painter, device, lines); });
 }
 
 PrintOutcome QtPrinter::printImage(const QImage& image) {
-    return print([&](QPainter& painter) { paintImage(painter, image); });
+    return print([&](QPainter& painter, QPagedPaintDevice&) { paintImage(painter, image); });
 }
 
-PrintOutcome QtPrinter::print(const std::function<void(QPainter&)>& paint) {
-    // Qt falls back to PDF output without a printer; with no file named it
-    // would write nowhere.
-    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) {
-        printer_.setOutputFileName(newPdfFile());
+PrintOutcome QtPrinter::print(const Paint& paint) {
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        // Qt falls back to PDF output without a printer; with no file named
+        // it would write nowhere. A file is written once: the next print
+        // goes to the printer or to a new file, never over this one.
+        const QString file =
+            printer_.outputFileName().isEmpty() ? newPdfFile() : printer_.outputFileName();
+        printer_.setOutputFileName(QString());
+        return printPdf(file, paint);
     }
-    const QString file = printer_.outputFileName();
     QPainter painter;
     bool ok = painter.begin(&printer_);
     if (ok) {
-        paint(painter);
+        paint(painter, printer_);
         ok = painter.end();
     }
     ok = ok && printer_.printerState() != QPrinter::Error &&
          printer_.printerState() != QPrinter::Aborted;
-    if (!file.isEmpty()) {
-        // A file is written once: the next print goes to the printer or to
-        // a new file, never over this one.
-        printer_.setOutputFileName(QString());
+    return {ok ? PrintOutcome::Result::Printed : PrintOutcome::Result::Failed, {}, {}};
+}
+
+// The whole document is made in memory on the printer's page and resolution,
+// then saved at once, so a full disk never leaves a part of it behind.
+PrintOutcome QtPrinter::printPdf(const QString& file, const Paint& paint) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
+    pdf.setCreator(printer_.creator());
+    pdf.setTitle(printer_.docName());
+    pdf.setResolution(printer_.resolution());
+    pdf.setPageLayout(printer_.pageLayout());
+    QPainter painter;
+    bool ok = painter.begin(&pdf);
+    if (ok) {
+        paint(painter, pdf);
+        ok = painter.end();
     }
-    if (!ok) {
-        return {PrintOutcome::Result::Failed, file};
+    const QString cause =
+        ok ? saveBytes(file, bytes.data())
+           : QStringLiteral("Die PDF-Datei „%1“ ließ sich nicht erzeugen und wurde nicht "
+                            "gespeichert.")
+                 .arg(QDir::toNativeSeparators(file));
+    if (!cause.isEmpty()) {
+        return {PrintOutcome::Result::Failed, file, cause};
     }
-    return file.isEmpty() ? PrintOutcome{PrintOutcome::Result::Printed, {}}
-                          : PrintOutcome{PrintOutcome::Result::SavedAsPdf, file};
+    return {PrintOutcome::Result::SavedAsPdf, file, {}};
 }
 
 QString QtPrinter::newPdfFile() const {

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QPagedPaintDevice;
 class QPainter;
 
 namespace sorvik1 {
@@ -28,7 +29,9 @@ class QtPrinter final : public Printer {
     static QString defaultPdfFolder();
 
   private:
-    PrintOutcome print(const std::function<void(QPainter&)>& paint);
+    using Paint = std::function<void(QPainter&, QPagedPaintDevice&)>;
+    PrintOutcome print(const Paint& paint);
+    PrintOutcome printPdf(const QString& file, const Paint& paint);
     QString newPdfFile() const;
 
     const Clock& clock_;
