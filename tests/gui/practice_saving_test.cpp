@@ -5,6 +5,7 @@
 #include "uebung/pending_practices.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -131,6 +132,28 @@ TEST_F(PracticeSaving, ClearingAHeldHistoryReportsIt) {
     EXPECT_TRUE(practiceMessages->shown[1].prompt.contains(QStringLiteral("nicht gelöscht")));
     holder.reset();
     EXPECT_EQ(window.store()->list().size(), 1u);
+}
+
+// A damaged database can be set aside under a dated name and made anew.
+TEST_F(PracticeSaving, ADamagedDatabaseIsSetAsideAndMadeAnew) {
+    const QString damaged = folder.filePath(QStringLiteral("kaputt.sqlite"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    practiceMessages->answers = {answer::yes};
+    window.hide();
+    window.useDatabase(damaged);
+    window.show();
+    ASSERT_EQ(practiceMessages->shown.size(), 1u);
+    EXPECT_TRUE(practiceMessages->shown[0].prompt.contains(QStringLiteral("Neu anlegen?")));
+    EXPECT_TRUE(window.store()->usable());
+    const QStringList aside =
+        QDir(folder.path()).entryList({QStringLiteral("kaputt-beschaedigt-*.sqlite")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(folder.filePath(aside.front()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray(4096, 'x'));
 }
 
 // The choices outlive the window.

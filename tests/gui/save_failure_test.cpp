@@ -43,6 +43,21 @@ class FailingSystem : public sorvik1::SaveSystem {
     }
 };
 
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray content(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QTemporaryDir& folder) {
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 struct SaveFailureCase {
     const char* name;
     std::function<void(FailingSystem&)> fail;
@@ -56,19 +71,14 @@ class SaveFailure : public testing::TestWithParam<SaveFailureCase> {};
 TEST_P(SaveFailure, KeepsTheOldFileAndNamesTheCause) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Auswertung.csv"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("alt");
-    old.close();
+    write(path, "alt");
     FailingSystem system;
     GetParam().fail(system);
 
     const QString message = saveBytes(path, QByteArray(100000, 'x'), system);
 
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("alt"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("Auswertung.csv")});
+    EXPECT_EQ(content(path), QByteArray("alt"));
+    EXPECT_EQ(entries(folder), QStringList{QStringLiteral("Auswertung.csv")});
     for (const QString& part : {QDir::toNativeSeparators(path), QString::fromUtf8(GetParam().cause),
                                 QStringLiteral("unverändert")}) {
         EXPECT_TRUE(message.contains(part)) << message.toStdString();
@@ -95,23 +105,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SafeSave, ReplacesTheContentAndKeepsThePermissions) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bild.png"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("alt und lang");
-    old.close();
+    write(path, "alt und lang");
     ::chmod(QFile::encodeName(path).constData(), 0640);
 
     EXPECT_EQ(saveBytes(path, QByteArray("neu")), QString());
 
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("neu"));
+    EXPECT_EQ(content(path), QByteArray("neu"));
     struct stat status {};
     ::stat(QFile::encodeName(path).constData(), &status);
     EXPECT_EQ(status.st_mode & 0777, 0640U);
-    EXPECT_EQ(QDir(folder.path())
-                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                  .size(),
-              1);
+    EXPECT_EQ(entries(folder), QStringList{QStringLiteral("bild.png")});
 }
 
 } // namespace
