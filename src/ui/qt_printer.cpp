@@ -3,16 +3,21 @@
 #include "ui/file_save.h"
 #include "ui/report_painter.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QStandardPaths>
+
+#include <memory>
 
 namespace sorvik1 {
 namespace {
@@ -24,6 +29,39 @@ void paintImage(QPainter& painter, const QImage& image) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF((page.width() - size.width()) / 2, 0), size), image);
 }
+
+// Shows how far a long printout has come, in a modal dialog whose only
+// input is "Abbrechen"; the windows repaint while the pages are made.
+class PageProgress {
+  public:
+    // Before page `page` of `pages`; false once the user cancelled.
+    bool next(std::size_t page, std::size_t pages) {
+        if (pages <= static_cast<std::size_t>(longPrintoutPages)) {
+            return true;
+        }
+        if (!dialog_) {
+            dialog_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Abbrechen"), 0,
+                                                        static_cast<int>(pages),
+                                                        QApplication::activeWindow());
+            dialog_->setWindowTitle(QStringLiteral(" Ausdruck Sorvik1"));
+            dialog_->setWindowModality(Qt::ApplicationModal);
+            dialog_->setAutoReset(false);
+            // Shown at once: while it is up, no other window takes input.
+            dialog_->show();
+        }
+        const QLocale german(QLocale::German, QLocale::Germany);
+        dialog_->setLabelText(QStringLiteral("Seite %1 von %2 wird erstellt …")
+                                  .arg(german.toString(static_cast<qulonglong>(page + 1)),
+                                       german.toString(static_cast<qulonglong>(pages))));
+        dialog_->setValue(static_cast<int>(page));
+        QCoreApplication::processEvents();
+        return !dialog_->wasCanceled();
+    }
+    bool cancelled() const { return dialog_ && dialog_->wasCanceled(); }
+
+  private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
 
 } // namespace
 
@@ -44,13 +82,25 @@ bool QtPrinter::setupDialog(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+int QtPrinter::reportPages(const std::vector<PrintLine>& lines) {
+    return static_cast<int>(reportPageCount(printer_, lines));
+}
+
 PrintOutcome QtPrinter::printReport(const std::vector<PrintLine>& lines) {
-    return print(
-        [&](QPainter& painter, QPagedPaintDevice& device) { paintReport(painter, device, lines); });
+    PageProgress progress;
+    return print([&](QPainter& painter, QPagedPaintDevice& device) {
+        paintReport(
+            painter, device, lines, reportColumns,
+            [&](std::size_t page, std::size_t pages) { return progress.next(page, pages); });
+        return !progress.cancelled();
+    });
 }
 
 PrintOutcome QtPrinter::printImage(const QImage& image) {
-    return print([&](QPainter& painter, QPagedPaintDevice&) { paintImage(painter, image); });
+    return print([&](QPainter& painter, QPagedPaintDevice&) {
+        paintImage(painter, image);
+        return true;
+    });
 }
 
 PrintOutcome QtPrinter::print(const Paint& paint) {
@@ -64,13 +114,16 @@ PrintOutcome QtPrinter::print(const Paint& paint) {
         return printPdf(file, paint);
     }
     QPainter painter;
-    bool ok = painter.begin(&printer_);
-    if (ok) {
-        paint(painter, printer_);
-        ok = painter.end();
+    if (!painter.begin(&printer_)) {
+        return {PrintOutcome::Result::Failed, {}, {}};
     }
-    ok = ok && printer_.printerState() != QPrinter::Error &&
-         printer_.printerState() != QPrinter::Aborted;
+    if (!paint(painter, printer_)) {
+        printer_.abort();
+        painter.end();
+        return {PrintOutcome::Result::Cancelled, {}, {}};
+    }
+    const bool ok = painter.end() && printer_.printerState() != QPrinter::Error &&
+                    printer_.printerState() != QPrinter::Aborted;
     return {ok ? PrintOutcome::Result::Printed : PrintOutcome::Result::Failed, {}, {}};
 }
 
@@ -86,10 +139,11 @@ PrintOutcome QtPrinter::printPdf(const QString& file, const Paint& paint) {
     pdf.setPageLayout(printer_.pageLayout());
     QPainter painter;
     bool ok = painter.begin(&pdf);
-    if (ok) {
-        paint(painter, pdf);
-        ok = painter.end();
+    if (ok && !paint(painter, pdf)) {
+        painter.end();
+        return {PrintOutcome::Result::Cancelled, {}, {}}; // nothing was saved
     }
+    ok = ok && painter.end();
     const QString cause =
         ok ? saveBytes(file, bytes.data())
            : QStringLiteral("Die PDF-Datei „%1“ ließ sich nicht erzeugen und wurde nicht "

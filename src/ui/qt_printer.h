@@ -22,6 +22,7 @@ class QtPrinter final : public Printer {
     explicit QtPrinter(const Clock& clock, QString pdfFolder = defaultPdfFolder());
 
     bool setupDialog(QWidget* parent) override;
+    int reportPages(const std::vector<PrintLine>& lines) override;
     PrintOutcome printReport(const std::vector<PrintLine>& lines) override;
     PrintOutcome printImage(const QImage& image) override;
 
@@ -29,7 +30,8 @@ class QtPrinter final : public Printer {
     static QString defaultPdfFolder();
 
   private:
-    using Paint = std::function<void(QPainter&, QPagedPaintDevice&)>;
+    // Paints the document; false when the user cancelled it.
+    using Paint = std::function<bool(QPainter&, QPagedPaintDevice&)>;
     PrintOutcome print(const Paint& paint);
     PrintOutcome printPdf(const QString& file, const Paint& paint);
     QString newPdfFile() const;
