@@ -30,7 +30,7 @@ class PracticeStore {
     static constexpr int schemaVersion = 2;
     // A window must never stall long for another program that holds the
     // database: a call gives up after this and is tried again later.
-    static constexpr int shortBusyMs = 50;
+    static constexpr int shortBusyMs = 25;
 
     // Opens (or creates) the database at `path`, waiting at most `busyMs`
     // for another program that holds it; `driver` is only for tests.
