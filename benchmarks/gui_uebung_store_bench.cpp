@@ -5,10 +5,14 @@
 #include "uebung/practice_store.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,6 +41,37 @@ void BM_StorePractice(benchmark::State& state) {
 }
 BENCHMARK(BM_StorePractice)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
+// The longest the window's thread is held up by one call of the store while
+// another program holds the database (as `BEGIN EXCLUSIVE` in sqlite3 does):
+// opening it, storing a practice, clearing the history.
+double longestStallWhileHeldMs() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("uebungen.sqlite"));
+    { PracticeStore create(path); }
+    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("h"));
+    holder.setDatabaseName(path);
+    holder.open();
+    QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    PracticeRecord record = practice();
+    double longest = 0;
+    QElapsedTimer timer;
+    for (int round = 0; round < 5; ++round) {
+        timer.start();
+        PracticeStore store(path);
+        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
+        timer.start();
+        store.add(record);
+        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
+        timer.start();
+        store.clear();
+        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
+    }
+    holder.close();
+    holder = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("h"));
+    return longest;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,5 +81,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("seconds uebung_store %.6f\n", reporter.secondsPerIteration("BM_StorePractice"));
+    std::printf("ms uebung_gesperrt_max_stall %.1f\n", longestStallWhileHeldMs());
     return 0;
 }

@@ -183,6 +183,8 @@ class Form1 : public QWidget {
     // output
     // Asks whether to change the printer settings first; false when cancelled.
     bool askPrinterSettings();
+    // Asks before a printout of more than 20 pages; true to print it.
+    bool printLongReport(int pages);
     void reportPrintOutcome(const sorvik1::PrintOutcome& outcome);
 
     // statistics beside the trainer

@@ -1,6 +1,7 @@
 #include "auswertung/evaluation_export.h"
 
 #include "auswertung/evaluation_model.h"
+#include "ui/file_save.h"
 
 #include <QAbstractItemModel>
 #include <QLocale>
@@ -72,6 +73,10 @@ QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
 
 QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows) {
     return lines(model, rows, QStringLiteral(";"), csvCell);
+}
+
+QString saveSpreadsheetCsv(const QString& path, const QString& csv) {
+    return saveBytes(path, QByteArray("\xEF\xBB\xBF") + csv.toUtf8());
 }
 
 QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows) {

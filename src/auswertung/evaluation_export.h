@@ -12,6 +12,11 @@ class QAbstractItemModel;
 // line ends. The caller adds the UTF-8 byte order mark when writing a file.
 QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows);
 
+// Saves `csv` as the file `path` for a spreadsheet program, after the UTF-8
+// byte order mark, through the safe save. Empty when saved, else the German
+// message saying why not; a file that was there then stays as it was.
+QString saveSpreadsheetCsv(const QString& path, const QString& csv);
+
 // The cells as shown, tab-separated, one line per row, headings first: what
 // a paste into a spreadsheet or a mail expects.
 QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows);

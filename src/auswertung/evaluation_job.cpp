@@ -1,5 +1,6 @@
 #include "auswertung/evaluation_job.h"
 
+#include "auswertung/job_failure.h"
 #include "core/evaluation_folder.h"
 
 #include <QFile>
@@ -60,6 +61,7 @@ void EvaluationJob::start(const Request& request) {
     cancel();
     running_ = true;
     result_ = {};
+    failure_.clear();
     run_ = std::make_shared<Run>();
     taken_ = 0;
     worker_ = std::jthread([this, request, run = run_](std::stop_token stop) {
@@ -81,19 +83,34 @@ void EvaluationJob::start(const Request& request) {
         }
         run->filesTotal = static_cast<std::int64_t>(paths.size());
         run->searching = false;
-        auto evaluation = sorvik1::evaluateFiles(
-            paths, request.figure, request.rule, stop,
-            [&run](const sorvik1::EvaluationProgress& progress) {
-                run->filesDone = progress.filesDone;
-                run->spinsDone = progress.spinsDone;
-                const std::lock_guard guard(run->lock);
-                if (progress.file != nullptr) {
-                    run->files.emplace_back(progress.index, *progress.file);
-                } else if (progress.refusal != nullptr) {
-                    run->refused.emplace_back(progress.index, *progress.refusal);
-                }
-            },
-            request.threads);
+        sorvik1::Evaluation evaluation;
+        try {
+            evaluation = sorvik1::evaluateFiles(
+                paths, request.figure, request.rule, stop,
+                [&run](const sorvik1::EvaluationProgress& progress) {
+                    run->filesDone = progress.filesDone;
+                    run->spinsDone = progress.spinsDone;
+                    const std::lock_guard guard(run->lock);
+                    if (progress.file != nullptr) {
+                        run->files.emplace_back(progress.index, *progress.file);
+                    } else if (progress.refusal != nullptr) {
+                        run->refused.emplace_back(progress.index, *progress.refusal);
+                    }
+                },
+                request.threads);
+        } catch (...) {
+            // What finished before the failure is kept, as a cancel keeps it.
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, failure = jobFailureText(std::current_exception())] {
+                    if (run == run_ && running_) {
+                        failure_ = failure;
+                        deliver(run->finished(), run->filesTotal);
+                    }
+                },
+                Qt::QueuedConnection);
+            return;
+        }
         if (stop.stop_requested()) {
             return; // cancel() has delivered what was finished
         }

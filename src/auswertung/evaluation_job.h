@@ -52,6 +52,9 @@ class EvaluationJob : public QObject {
     const sorvik1::Evaluation& result() const { return result_; }
     // How many files the folders and the chosen files gave.
     std::int64_t filesFound() const { return filesFound_; }
+    // Why the run ended early, such as too little memory; empty when it
+    // did not fail. The result then holds the files finished before.
+    const QString& failure() const { return failure_; }
 
   signals:
     void finished();
@@ -63,6 +66,7 @@ class EvaluationJob : public QObject {
 
     bool running_ = false;
     sorvik1::Evaluation result_;
+    QString failure_;
     std::int64_t filesFound_ = 0;
     std::shared_ptr<Run> run_;
     std::size_t taken_ = 0;

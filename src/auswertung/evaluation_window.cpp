@@ -23,7 +23,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringListModel>
 #include <QTabWidget>
@@ -304,7 +303,11 @@ void EvaluationWindow::showResult() {
     showCharts();
     table_->resizeColumnsToContents();
     QString text;
-    if (job_.filesFound() == 0 && !result.cancelled) {
+    if (!job_.failure().isEmpty()) {
+        text = job_.failure() + QStringLiteral(" Die Tabelle zeigt die %1 Dateien, die vorher "
+                                               "fertig waren.")
+                                    .arg(whole(result.total.files));
+    } else if (job_.filesFound() == 0 && !result.cancelled) {
         text = QStringLiteral("Keine Permanenzen gefunden: Die Auswahl enthält keine .txt-Datei.");
     } else if (result.cancelled) {
         text = QStringLiteral("Abgebrochen: Nur %1 von %2 ausgewertet; die Summe gilt nur "
@@ -323,6 +326,9 @@ void EvaluationWindow::showResult() {
     }
     status_->setText(text);
     table_->setFocus();
+    if (!job_.failure().isEmpty()) {
+        messages_->show(this, text, msgstyle::critical, title);
+    }
 }
 
 // Drawn only while they can be seen: drawing them behind the table would
@@ -372,14 +378,10 @@ void EvaluationWindow::saveCsv() {
     if (target.isEmpty()) {
         return;
     }
-    QSaveFile file(target);
-    const QByteArray bytes =
-        QByteArray("\xEF\xBB\xBF") + spreadsheetCsv(*model_, rowsInViewOrder(false)).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        messages_->show(this,
-                        QStringLiteral("Die Datei „%1“ ließ sich nicht speichern.\n\n%2")
-                            .arg(QDir::toNativeSeparators(target), file.errorString()),
-                        msgstyle::critical, title);
+    const QString failure =
+        saveSpreadsheetCsv(target, spreadsheetCsv(*model_, rowsInViewOrder(false)));
+    if (!failure.isEmpty()) {
+        messages_->show(this, failure, msgstyle::critical, title);
         return;
     }
     status_->setText(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(target)));

@@ -35,6 +35,7 @@ class SearchJob : public QObject {
     struct Outcome {
         sorvik1::SearchResult result;
         std::vector<Refused> refused;
+        QString failure; // why the search ended without a result, such as too little memory
     };
 
     explicit SearchJob(QObject* parent = nullptr);

@@ -254,7 +254,9 @@ void SearchTab::showResult() {
     QStringList lines;
     const QString refusal =
         QString::fromStdString(sorvik1::searchRefusalText(result.refusal, span_->value()));
-    if (refusal.isEmpty()) {
+    if (!outcome.failure.isEmpty()) {
+        lines << outcome.failure;
+    } else if (refusal.isEmpty()) {
         progress_->setValue(progressSteps);
         lines << QStringLiteral("%1 Figuren durchsucht in %2 Würfen (%3 %4). |z| ≥ 3 bei %5 "
                                 "Figuren; der Zufall allein ließe %6 erwarten. Auffällig: %7.")

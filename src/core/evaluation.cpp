@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "core/occurrence_scan.h"
+#include "core/parallel_parts.h"
 #include "core/permanence.h"
 #include "core/permanence_intake.h"
 #include "core/permanence_refusal.h"
@@ -131,13 +132,7 @@ Evaluation evaluateFiles(const std::vector<std::string>& paths, const Figure& fi
             }
         }
     };
-    {
-        std::vector<std::jthread> workers;
-        for (int w = 1; w < workerCount(threads, paths.size()); ++w) {
-            workers.emplace_back(work);
-        }
-        work();
-    }
+    runParts(workerCount(threads, paths.size()), [&](int) { work(); });
     Evaluation evaluation;
     evaluation.cancelled = stop.stop_requested() && done.filesDone < done.filesTotal;
     for (std::size_t i = 0; i < paths.size(); ++i) {

@@ -1,11 +1,12 @@
 #include "core/figure_search.h"
 
+#include "core/parallel_parts.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
-#include <thread>
 
 namespace sorvik1 {
 
@@ -208,10 +209,13 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
     };
     // Two threads share the figures: each figure is judged on its own.
     const std::size_t half = figures.size() / 2;
-    {
-        const std::jthread helper(judge, half, figures.size(), false);
-        judge(0, half, true);
-    }
+    runParts(2, [&](int part) {
+        if (part == 0) {
+            judge(0, half, true);
+        } else {
+            judge(half, figures.size(), false);
+        }
+    });
     if (stop.stop_requested()) {
         return stopped();
     }
@@ -303,10 +307,13 @@ WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
     // Two threads take a half each; the later half carries in what its
     // first windows reach back to.
     WindowCounter later(settings.maxSpan, settings.rule);
-    {
-        const std::jthread helper([&] { countPart(later, sequences, middle, total, stop, {}); });
-        countPart(counter, sequences, 0, middle, stop, report);
-    }
+    runParts(2, [&](int part) {
+        if (part == 0) {
+            countPart(counter, sequences, 0, middle, stop, report);
+        } else {
+            countPart(later, sequences, middle, total, stop, {});
+        }
+    });
     counter.merge(later);
     return counter;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/allocation_seam.h"
 #include "core/bit_matcher.h"
 #include "core/figure.h"
 #include "core/statistics.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -23,6 +25,15 @@ struct SpinWord {
 // The mask of the lowest `count` bits, 0 <= count <= 64.
 inline std::uint64_t lowBits(int count) {
     return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+}
+
+// Appends to a list of starts, which grows with the occurrences up to one
+// per spin: its growth is announced like other storage sized by the spins.
+inline void appendStart(std::vector<std::int64_t>& list, std::int64_t value) {
+    if (list.size() == list.capacity()) {
+        announceAllocation(std::max<std::size_t>(2 * list.capacity(), 1) * sizeof(value));
+    }
+    list.push_back(value);
 }
 
 // A stretch of counted positions in which the figure does not start.
@@ -187,9 +198,9 @@ template <typename Source> class OccurrenceScan {
         result_.lastPosition = base + 63 - std::countl_zero(starts);
         for (; listStarts_ && starts != 0; starts &= starts - 1) {
             const int bit = std::countr_zero(starts);
-            result_.starts.push_back(spins[static_cast<std::size_t>(bit)]);
+            appendStart(result_.starts, spins[static_cast<std::size_t>(bit)]);
             if (skipZeros_) {
-                result_.startPositions.push_back(base + bit);
+                appendStart(result_.startPositions, base + bit);
             }
         }
     }

@@ -26,6 +26,8 @@ void Form1::okdruck_Click() {
     input.wurf = wurf;
     // Before "OK" the report shows the figure as drawn on the grid. The grid
     // is read either way, which leaves its cursor where printing always has.
+    const int gridRow = tabelle1->row();
+    const int gridCol = tabelle1->col();
     for (int p = 1; p <= 20; ++p) {
         tabelle1->setCol(1);
         tabelle1->setRow(p - 1);
@@ -56,6 +58,13 @@ void Form1::okdruck_Click() {
     }
 
     const sorvik1::Report report = sorvik1::buildReport(input);
+    // A long printout is announced; "Nein" leaves the trainer as the
+    // cancelled settings question does.
+    if (!printLongReport(printer_->reportPages(report.lines))) {
+        tabelle1->setCol(gridCol);
+        tabelle1->setRow(gridRow);
+        return;
+    }
     zeichen = QString::fromStdString(report.strings.zeichen);
     textzeile = QString::fromStdString(report.strings.textzeile);
     kreuz = QString::fromStdString(report.strings.kreuz);

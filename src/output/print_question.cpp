@@ -3,6 +3,8 @@
 #include "ui/message_box.h"
 #include "ui/printer.h"
 
+#include <QLocale>
+
 bool Form1::askPrinterSettings() {
     const int reply =
         MsgBox(QStringLiteral("Sollen die Druckereinstellungen noch geändert werden ?"),
@@ -12,6 +14,13 @@ bool Form1::askPrinterSettings() {
     }
     // A cancelled set-up dialog prints nothing, as the user backed out.
     return reply != answer::yes || printer_->setupDialog(this);
+}
+
+bool Form1::printLongReport(int pages) {
+    return pages <= sorvik1::longPrintoutPages ||
+           MsgBox(QStringLiteral("Der Ausdruck umfasst %1 Seiten. Trotzdem drucken?")
+                      .arg(QLocale(QLocale::German, QLocale::Germany).toString(pages)),
+                  msgstyle::yesNoAsk, QStringLiteral(" Ausdruck Sorvik1")) == answer::yes;
 }
 
 // A page that went to a file or failed is never reported as printed.
@@ -24,7 +33,9 @@ void Form1::reportPrintOutcome(const sorvik1::PrintOutcome& outcome) {
                msgstyle::information, QStringLiteral(" Ausdruck Sorvik1"));
     } else if (outcome.result == Result::Failed) {
         QString prompt = QStringLiteral("Der Druck ist fehlgeschlagen.");
-        if (!outcome.file.isEmpty()) {
+        if (!outcome.cause.isEmpty()) {
+            prompt += QLatin1Char('\n') + outcome.cause;
+        } else if (!outcome.file.isEmpty()) {
             prompt += QStringLiteral("\nDie Datei kann nicht geschrieben werden:\n") + outcome.file;
         }
         MsgBox(prompt, msgstyle::critical, QStringLiteral(" Fehler"));

@@ -1,6 +1,9 @@
 #include "stats/chart_view.h"
 
+#include "ui/file_save.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -97,22 +100,32 @@ QPixmap ChartView::image() {
     return pixmap;
 }
 
-bool ChartView::saveImage(const QString& path) {
+// Drawn into memory first, so that nothing but the safe save touches the
+// file and a full disk can never leave half a picture behind.
+QString ChartView::saveImage(const QString& path) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&buffer);
         svg.setSize(imageSize());
         svg.setViewBox(QRect(QPoint(), imageSize()));
         svg.setTitle(accessibleName());
         svg.setDescription(accessibleDescription());
         QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
+        if (painter.begin(&svg)) {
+            paintImage(painter);
+            drawn = painter.end();
         }
-        paintImage(painter);
-        return painter.end();
+    } else {
+        drawn = image().save(&buffer, "PNG");
     }
-    return image().save(path, "PNG");
+    if (!drawn) {
+        return QStringLiteral("Das Bild „%1“ ließ sich nicht zeichnen und wurde nicht gespeichert.")
+            .arg(QDir::toNativeSeparators(path));
+    }
+    return saveBytes(path, buffer.data());
 }
 
 void ChartView::copyImage() {
@@ -137,9 +150,8 @@ void ChartView::askAndSave() {
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
-    if (!saveImage(path)) {
-        (*dialog_)->reportFailure(
-            this, QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.")
-                      .arg(QDir::toNativeSeparators(path)));
+    const QString failure = saveImage(path);
+    if (!failure.isEmpty()) {
+        (*dialog_)->reportFailure(this, failure);
     }
 }

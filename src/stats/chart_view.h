@@ -32,8 +32,9 @@ class ChartView : public QChartView {
     void setImageTitle(const QString& title) { imageTitle_ = title; }
     const QString& imageTitle() const { return imageTitle_; }
 
-    // PNG, or SVG when the path ends so; false when it could not be written.
-    bool saveImage(const QString& path);
+    // PNG, or SVG when the path ends so. Empty when saved, else the German
+    // message saying why not; a file that was there then stays as it was.
+    QString saveImage(const QString& path);
     void copyImage();
 
     QSize sizeHint() const override;

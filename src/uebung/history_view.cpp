@@ -230,6 +230,8 @@ void HistoryView::clearHistory() {
     if (!store_ || (confirmClear_ && !confirmClear_())) {
         return;
     }
-    store_->clear();
+    if (!store_->clear() && clearFailed_) {
+        clearFailed_(store_->writeProblem());
+    }
     reload();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "uebung/practice_record.h"
+#include "uebung/practice_store.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
-class PracticeStore;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -26,6 +26,10 @@ class HistoryView : public QWidget {
     void setStore(PracticeStore* store, const QString& problem);
     // Asked before the history is deleted; true deletes.
     void setConfirmClear(std::function<bool()> confirm) { confirmClear_ = std::move(confirm); }
+    // Told why "Verlauf löschen" failed; the history is then unchanged.
+    void setClearFailed(std::function<void(PracticeStore::Problem)> report) {
+        clearFailed_ = std::move(report);
+    }
     void reload();
 
     // The practices the filter lets through, oldest first.
@@ -42,6 +46,7 @@ class HistoryView : public QWidget {
 
     PracticeStore* store_ = nullptr;
     std::function<bool()> confirmClear_;
+    std::function<void(PracticeStore::Problem)> clearFailed_;
     std::vector<PracticeRecord> all_;
     std::vector<PracticeRecord> shown_;
 };

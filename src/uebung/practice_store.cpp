@@ -41,23 +41,26 @@ QVariant optional(const std::optional<std::int64_t>& value) {
                  : QVariant(QMetaType::fromType<qlonglong>());
 }
 
-// Runs the statements in one transaction; false, and nothing changed, when
-// one of them fails.
-template <typename Steps> bool inTransaction(QSqlDatabase& db, Steps&& steps) {
+// Runs the steps in one transaction; the error of the step that failed, and
+// nothing changed, when one of them fails.
+template <typename Steps> QSqlError inTransaction(QSqlDatabase& db, Steps&& steps) {
     if (!db.transaction()) {
-        return false;
+        return db.lastError();
     }
-    if (!steps()) {
+    QSqlError error = steps();
+    if (!error.isValid() && !db.commit()) {
+        error = db.lastError();
+    }
+    if (error.isValid()) {
         db.rollback();
-        return false;
     }
-    return db.commit() || (db.rollback(), false);
+    return error;
 }
 
 } // namespace
 
-PracticeStore::PracticeStore(const QString& path, const QString& driver)
-    : connection_(nextConnectionName()) {
+PracticeStore::PracticeStore(const QString& path, const QString& driver, int busyMs)
+    : connection_(nextConnectionName()), path_(path) {
     if (!QSqlDatabase::isDriverAvailable(driver)) {
         problem_ = Problem::NoDriver;
         return;
@@ -65,9 +68,9 @@ PracticeStore::PracticeStore(const QString& path, const QString& driver)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection_);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
     if (!db.open()) {
-        problem_ = Problem::CannotOpen;
+        failed(db.lastError());
         return;
     }
     if (!migrate() && problem_ == Problem::None) {
@@ -87,6 +90,54 @@ QString PracticeStore::defaultPath() {
            QStringLiteral("/uebungen.sqlite");
 }
 
+void PracticeStore::setBusyTimeout(int ms) {
+    if (QSqlDatabase::contains(connection_)) {
+        QSqlQuery(QSqlDatabase::database(connection_, false))
+            .exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms));
+    }
+}
+
+bool PracticeStore::failed(const QSqlError& error) {
+    problem_ = causeOf(error);
+    return false;
+}
+
+PracticeStore::Problem PracticeStore::causeOf(const QSqlError& error) const {
+    bool known = false;
+    const int code = error.nativeErrorCode().toInt(&known);
+    const QFileInfo file(path_);
+    return problemOf(known ? code : -1, QFileInfo(file.absolutePath()).isWritable(),
+                     !file.exists() || file.isWritable());
+}
+
+PracticeStore::Problem PracticeStore::problemOf(int sqliteCode, bool folderWritable,
+                                                bool fileWritable) {
+    // SQLite's primary result codes; an extended code carries one in its low byte.
+    switch (sqliteCode & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Problem::Locked;
+    case 13: // SQLITE_FULL
+        return Problem::DiskFull;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Problem::Damaged;
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN
+        if (!folderWritable) {
+            return Problem::ReadOnlyFolder;
+        }
+        if (!fileWritable || (sqliteCode & 0xff) == 8) {
+            return Problem::ReadOnlyFile;
+        }
+        return Problem::CannotOpen;
+    default:
+        return Problem::CannotOpen;
+    }
+}
+
+// The stored version is read before anything that could write, so that a
+// database this program does not know stays byte for byte as it is.
 bool PracticeStore::migrate() {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     int version = 0;
@@ -94,36 +145,55 @@ bool PracticeStore::migrate() {
     if (!query.exec(
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'schema_version'")) ||
         !query.next()) {
-        return false;
+        return failed(query.lastError());
     }
     if (query.value(0).toInt() > 0) {
-        if (!query.exec(QStringLiteral("SELECT version FROM schema_version")) || !query.next()) {
+        if (!query.exec(QStringLiteral("SELECT version, typeof(version) FROM schema_version"))) {
+            const Problem cause = causeOf(query.lastError());
+            // A table without the column holds no version this program wrote.
+            problem_ = cause == Problem::CannotOpen ? Problem::UnknownVersion : cause;
             return false;
         }
-        version = query.value(0).toInt();
-    }
-    if (version > schemaVersion) {
-        problem_ = Problem::Newer; // and the file stays as it is
-        return false;
+        int rows = 0;
+        qlonglong stored = 0;
+        bool whole = false;
+        while (query.next()) {
+            ++rows;
+            stored = query.value(0).toLongLong();
+            whole = query.value(1).toString() == QStringLiteral("integer");
+        }
+        if (query.lastError().isValid()) {
+            return failed(query.lastError());
+        }
+        // Version 0 never outlives the transaction that writes version 1.
+        if (rows != 1 || !whole || stored < 1) {
+            problem_ = Problem::UnknownVersion;
+            return false;
+        }
+        if (stored > schemaVersion) {
+            problem_ = Problem::Newer;
+            return false;
+        }
+        version = static_cast<int>(stored);
     }
     // The write-ahead log keeps a write that was cut off out of the database.
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !query.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
-        return false;
+        return failed(query.lastError());
     }
     for (; version < schemaVersion; ++version) {
-        const bool done = inTransaction(db, [&] {
+        const QSqlError error = inTransaction(db, [&] {
             QSqlQuery step(db);
             for (const char* statement : migrations[static_cast<std::size_t>(version)]) {
                 if (!step.exec(QString::fromLatin1(statement))) {
-                    return false;
+                    return step.lastError();
                 }
             }
-            return step.exec(
-                QStringLiteral("UPDATE schema_version SET version = %1").arg(version + 1));
+            step.exec(QStringLiteral("UPDATE schema_version SET version = %1").arg(version + 1));
+            return step.lastError();
         });
-        if (!done) {
-            return false;
+        if (error.isValid()) {
+            return failed(error);
         }
     }
     return true;
@@ -134,7 +204,7 @@ bool PracticeStore::add(PracticeRecord& record) {
         return false;
     }
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    return inTransaction(db, [&] {
+    const QSqlError error = inTransaction(db, [&] {
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral(
             "INSERT INTO practice (started, figure, tempo, from_permanence, spins, signals, hits, "
@@ -154,7 +224,7 @@ bool PracticeStore::add(PracticeRecord& record) {
             insert.addBindValue(value);
         }
         if (!insert.exec()) {
-            return false;
+            return insert.lastError();
         }
         const qlonglong id = insert.lastInsertId().toLongLong();
         QSqlQuery spin(db);
@@ -168,13 +238,15 @@ bool PracticeStore::add(PracticeRecord& record) {
             spin.bindValue(3, static_cast<int>(s.call));
             spin.bindValue(4, optional(s.reactionMs));
             if (!spin.exec()) {
-                return false;
+                return spin.lastError();
             }
         }
         record.id = id;
         record.spinCount = static_cast<std::int64_t>(record.spins.size());
-        return true;
+        return QSqlError();
     });
+    writeProblem_ = error.isValid() ? causeOf(error) : Problem::None;
+    return !error.isValid();
 }
 
 std::vector<PracticeRecord> PracticeStore::list() const {
@@ -219,29 +291,54 @@ bool PracticeStore::clear() {
         return false;
     }
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    return inTransaction(db, [&] {
+    const QSqlError error = inTransaction(db, [&] {
         QSqlQuery query(db);
-        return query.exec(QStringLiteral("DELETE FROM practice_spin")) &&
-               query.exec(QStringLiteral("DELETE FROM practice"));
+        if (query.exec(QStringLiteral("DELETE FROM practice_spin"))) {
+            query.exec(QStringLiteral("DELETE FROM practice"));
+        }
+        return query.lastError();
     });
+    writeProblem_ = error.isValid() ? causeOf(error) : Problem::None;
+    return !error.isValid();
 }
 
-QString problemText(PracticeStore::Problem problem, const QString& path) {
+QString causeText(PracticeStore::Problem problem, const QString& path) {
+    const QString file = QDir::toNativeSeparators(path);
     switch (problem) {
     case PracticeStore::Problem::None:
         return {};
     case PracticeStore::Problem::NoDriver:
-        return QStringLiteral("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite). Üben "
-                              "geht, aber der Verlauf wird nicht gespeichert.");
+        return QStringLiteral("Der SQLite-Treiber von Qt fehlt (Paket libqt6sql6-sqlite).");
     case PracticeStore::Problem::CannotOpen:
-        return QStringLiteral("Die Verlaufsdatei %1 lässt sich nicht öffnen oder ist beschädigt. "
-                              "Üben geht, aber der Verlauf wird nicht gespeichert.")
-            .arg(QDir::toNativeSeparators(path));
+        return QStringLiteral("Die Verlaufsdatei %1 lässt sich nicht öffnen.").arg(file);
     case PracticeStore::Problem::Newer:
         return QStringLiteral("Die Verlaufsdatei %1 stammt von einer neueren Version von "
-                              "Sorvik1 und bleibt unverändert. Üben geht, aber der Verlauf wird "
-                              "nicht gespeichert.")
-            .arg(QDir::toNativeSeparators(path));
+                              "Sorvik1 und bleibt unverändert.")
+            .arg(file);
+    case PracticeStore::Problem::UnknownVersion:
+        return QStringLiteral("Die Verlaufsdatei %1 trägt eine unbekannte Version der "
+                              "Übungsdatenbank und bleibt unverändert.")
+            .arg(file);
+    case PracticeStore::Problem::Locked:
+        return QStringLiteral("Die Verlaufsdatei %1 wird gerade von einem anderen Programm "
+                              "benutzt.")
+            .arg(file);
+    case PracticeStore::Problem::ReadOnlyFolder:
+        return QStringLiteral("Der Ordner der Verlaufsdatei %1 ist schreibgeschützt.").arg(file);
+    case PracticeStore::Problem::ReadOnlyFile:
+        return QStringLiteral("Die Verlaufsdatei %1 ist schreibgeschützt.").arg(file);
+    case PracticeStore::Problem::DiskFull:
+        return QStringLiteral("Der Datenträger der Verlaufsdatei %1 ist voll.").arg(file);
+    case PracticeStore::Problem::Damaged:
+        return QStringLiteral("Die Verlaufsdatei %1 ist beschädigt.").arg(file);
     }
     return {};
+}
+
+QString problemText(PracticeStore::Problem problem, const QString& path) {
+    if (problem == PracticeStore::Problem::None) {
+        return {};
+    }
+    return causeText(problem, path) +
+           QStringLiteral(" Üben geht, aber der Verlauf wird nicht gespeichert.");
 }

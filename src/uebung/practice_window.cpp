@@ -75,9 +75,15 @@ PracticeWindow::PracticeWindow(Form1& trainer)
                                       "nicht rückgängig machen."),
                        msgstyle::yesNoAsk) == answer::yes;
     });
+    history->setClearFailed([this](PracticeStore::Problem problem) {
+        message(causeText(problem, databasePath_) +
+                    QStringLiteral(" Der Verlauf wurde nicht gelöscht."),
+                msgstyle::critical);
+    });
     tabs->addTab(history, QStringLiteral("&Verlauf"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
+    loadSettings();
     showTempoChoice();
     qApp->installEventFilter(this);
 }
@@ -85,6 +91,7 @@ PracticeWindow::PracticeWindow(Form1& trainer)
 // A practice under way when the trainer closes is kept like one ended.
 PracticeWindow::~PracticeWindow() {
     endPractice();
+    saveBeforeEnd();
 }
 
 void PracticeWindow::setMessageBox(std::unique_ptr<MessageBox> box) {
@@ -204,9 +211,21 @@ QWidget* PracticeWindow::buildPractice() {
     summary->setContentsMargins(8, 12, 8, 0);
     summary->hide();
     layout->addWidget(summary);
+    auto* unsavedRow = new QHBoxLayout;
+    storeNote = wrappingLabel(page, QStringLiteral("Speicherhinweis"));
+    storeNote->hide();
+    saveAgainButton = plainButton(QStringLiteral("Erneut s&peichern"),
+                                  QStringLiteral("Speichert die noch nicht gespeicherten Übungen "
+                                                 "im Verlauf."),
+                                  page);
+    saveAgainButton->hide();
+    unsavedRow->addWidget(storeNote, 1);
+    unsavedRow->addWidget(saveAgainButton);
+    layout->addLayout(unsavedRow);
 
     connect(startButton, &QPushButton::clicked, this, &PracticeWindow::startPractice);
     connect(endButton, &QPushButton::clicked, this, &PracticeWindow::endPractice);
+    connect(saveAgainButton, &QPushButton::clicked, this, &PracticeWindow::saveUnsaved);
     connect(pauseButton, &QPushButton::clicked, this, [this] {
         if (session_) {
             session_->togglePause();
@@ -262,6 +281,7 @@ void PracticeWindow::startPractice() {
         return;
     }
     showTrainerState();
+    retryLockedStore(PracticeStore::shortBusyMs);
     PracticeSettings settings;
     settings.figure =
         sorvik1::Figure::fromGrid(trainer_.figur, trainer_.figanfang, trainer_.figende);
@@ -342,20 +362,13 @@ void PracticeWindow::finished(PracticeEnd why) {
     pauseButton->setText(QStringLiteral("&Pause"));
     endButton->setEnabled(false);
     startButton->setFocus();
-    if (store_ && store_->usable() && score.spins > 0) {
+    if (score.spins > 0) {
         PracticeRecord record = recordOf(score, session_->spins());
         record.started = session_->started();
         record.figure = session_->settings().figureName;
         record.tempo = tempo->itemText(static_cast<int>(session_->settings().tempo));
         record.fromPermanence = !session_->settings().permanence.empty();
-        if (store_->add(record)) {
-            history->reload();
-        } else {
-            message(QStringLiteral("Die Übung ließ sich nicht im Verlauf speichern (ist der "
-                                   "Datenträger voll oder die Datei schreibgeschützt?). Der "
-                                   "bisherige Verlauf ist unverändert."),
-                    msgstyle::critical);
-        }
+        keep(std::move(record));
     }
 }
 
@@ -382,6 +395,7 @@ void PracticeWindow::showEvent(QShowEvent* event) {
 
 void PracticeWindow::hideEvent(QHideEvent* event) {
     endPractice();
+    saveSettings();
     QDialog::hideEvent(event);
 }
 
@@ -389,15 +403,6 @@ void PracticeWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         showTrainerState();
-    }
-}
-
-void PracticeWindow::openStore() {
-    store_ = std::make_unique<PracticeStore>(databasePath_);
-    const QString problem = problemText(store_->problem(), databasePath_);
-    history->setStore(store_.get(), problem);
-    if (!problem.isEmpty()) {
-        message(problem, msgstyle::information);
     }
 }
 

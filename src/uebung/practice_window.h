@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class Form1;
 class HistoryView;
@@ -62,7 +63,15 @@ class PracticeWindow : public QDialog {
     QLabel* scoreLine;
     QLabel* keyHelp;
     QLabel* summary;
+    QLabel* storeNote;
+    QPushButton* saveAgainButton;
     HistoryView* history;
+
+    // Practices finished but not yet in the history.
+    std::size_t unsavedCount() const { return unsaved_.size(); }
+
+  public slots:
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,7 +90,19 @@ class PracticeWindow : public QDialog {
     void finished(PracticeEnd why);
     void growToShowWrappedText();
     void openStore();
+    void retryLockedStore(int busyMs);
+    // Keeps a finished practice until the history has it.
+    void keep(PracticeRecord record);
+    // Stores what is kept; true when nothing is left unsaved.
+    bool saveUnsaved();
+    void showUnsaved();
+    void saveBeforeEnd();
+    void loadSettings();
+    void saveSettings() const;
     int message(const QString& prompt, int style);
+
+    // The trainer's end may wait this long for another program.
+    static constexpr int endBusyMs = 1000;
 
     Form1& trainer_;
     std::unique_ptr<MessageBox> messageBox_;
@@ -90,6 +111,7 @@ class PracticeWindow : public QDialog {
     QGroupBox* settingsGroup_ = nullptr;
     PracticeSession* session_ = nullptr;
     std::uint64_t practices_ = 0;
+    std::vector<PracticeRecord> unsaved_; // finished, not yet in the history
 };
 
 // Opens the practice window beside the trainer, made on first use.

@@ -1,15 +1,23 @@
 #include "ui/qt_printer.h"
 
+#include "ui/file_save.h"
 #include "ui/report_painter.h"
 
+#include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QStandardPaths>
+
+#include <memory>
 
 namespace sorvik1 {
 namespace {
@@ -21,6 +29,39 @@ void paintImage(QPainter& painter, const QImage& image) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF((page.width() - size.width()) / 2, 0), size), image);
 }
+
+// Shows how far a long printout has come, in a modal dialog whose only
+// input is "Abbrechen"; the windows repaint while the pages are made.
+class PageProgress {
+  public:
+    // Before page `page` of `pages`; false once the user cancelled.
+    bool next(std::size_t page, std::size_t pages) {
+        if (pages <= static_cast<std::size_t>(longPrintoutPages)) {
+            return true;
+        }
+        if (!dialog_) {
+            dialog_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Abbrechen"), 0,
+                                                        static_cast<int>(pages),
+                                                        QApplication::activeWindow());
+            dialog_->setWindowTitle(QStringLiteral(" Ausdruck Sorvik1"));
+            dialog_->setWindowModality(Qt::ApplicationModal);
+            dialog_->setAutoReset(false);
+            // Shown at once: while it is up, no other window takes input.
+            dialog_->show();
+        }
+        const QLocale german(QLocale::German, QLocale::Germany);
+        dialog_->setLabelText(QStringLiteral("Seite %1 von %2 wird erstellt …")
+                                  .arg(german.toString(static_cast<qulonglong>(page + 1)),
+                                       german.toString(static_cast<qulonglong>(pages))));
+        dialog_->setValue(static_cast<int>(page));
+        QCoreApplication::processEvents();
+        return !dialog_->wasCanceled();
+    }
+    bool cancelled() const { return dialog_ && dialog_->wasCanceled(); }
+
+  private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
 
 } // namespace
 
@@ -41,39 +82,77 @@ bool QtPrinter::setupDialog(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+int QtPrinter::reportPages(const std::vector<PrintLine>& lines) {
+    return static_cast<int>(reportPageCount(printer_, lines));
+}
+
 PrintOutcome QtPrinter::printReport(const std::vector<PrintLine>& lines) {
-    return print([&](QPainter& painter) { paintReport(painter, printer_, lines); });
+    PageProgress progress;
+    return print([&](QPainter& painter, QPagedPaintDevice& device) {
+        paintReport(
+            painter, device, lines, reportColumns,
+            [&](std::size_t page, std::size_t pages) { return progress.next(page, pages); });
+        return !progress.cancelled();
+    });
 }
 
 PrintOutcome QtPrinter::printImage(const QImage& image) {
-    return print([&](QPainter& painter) { paintImage(painter, image); });
+    return print([&](QPainter& painter, QPagedPaintDevice&) {
+        paintImage(painter, image);
+        return true;
+    });
 }
 
-PrintOutcome QtPrinter::print(const std::function<void(QPainter&)>& paint) {
-    // Qt falls back to PDF output without a printer; with no file named it
-    // would write nowhere.
-    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) {
-        printer_.setOutputFileName(newPdfFile());
-    }
-    const QString file = printer_.outputFileName();
-    QPainter painter;
-    bool ok = painter.begin(&printer_);
-    if (ok) {
-        paint(painter);
-        ok = painter.end();
-    }
-    ok = ok && printer_.printerState() != QPrinter::Error &&
-         printer_.printerState() != QPrinter::Aborted;
-    if (!file.isEmpty()) {
-        // A file is written once: the next print goes to the printer or to
-        // a new file, never over this one.
+PrintOutcome QtPrinter::print(const Paint& paint) {
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        // Qt falls back to PDF output without a printer; with no file named
+        // it would write nowhere. A file is written once: the next print
+        // goes to the printer or to a new file, never over this one.
+        const QString file =
+            printer_.outputFileName().isEmpty() ? newPdfFile() : printer_.outputFileName();
         printer_.setOutputFileName(QString());
+        return printPdf(file, paint);
     }
-    if (!ok) {
-        return {PrintOutcome::Result::Failed, file};
+    QPainter painter;
+    if (!painter.begin(&printer_)) {
+        return {PrintOutcome::Result::Failed, {}, {}};
     }
-    return file.isEmpty() ? PrintOutcome{PrintOutcome::Result::Printed, {}}
-                          : PrintOutcome{PrintOutcome::Result::SavedAsPdf, file};
+    if (!paint(painter, printer_)) {
+        printer_.abort();
+        painter.end();
+        return {PrintOutcome::Result::Cancelled, {}, {}};
+    }
+    const bool ok = painter.end() && printer_.printerState() != QPrinter::Error &&
+                    printer_.printerState() != QPrinter::Aborted;
+    return {ok ? PrintOutcome::Result::Printed : PrintOutcome::Result::Failed, {}, {}};
+}
+
+// The whole document is made in memory on the printer's page and resolution,
+// then saved at once, so a full disk never leaves a part of it behind.
+PrintOutcome QtPrinter::printPdf(const QString& file, const Paint& paint) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
+    pdf.setCreator(printer_.creator());
+    pdf.setTitle(printer_.docName());
+    pdf.setResolution(printer_.resolution());
+    pdf.setPageLayout(printer_.pageLayout());
+    QPainter painter;
+    bool ok = painter.begin(&pdf);
+    if (ok && !paint(painter, pdf)) {
+        painter.end();
+        return {PrintOutcome::Result::Cancelled, {}, {}}; // nothing was saved
+    }
+    ok = ok && painter.end();
+    const QString cause =
+        ok ? saveBytes(file, bytes.data())
+           : QStringLiteral("Die PDF-Datei „%1“ ließ sich nicht erzeugen und wurde nicht "
+                            "gespeichert.")
+                 .arg(QDir::toNativeSeparators(file));
+    if (!cause.isEmpty()) {
+        return {PrintOutcome::Result::Failed, file, cause};
+    }
+    return {PrintOutcome::Result::SavedAsPdf, file, {}};
 }
 
 QString QtPrinter::newPdfFile() const {

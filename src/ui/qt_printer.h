@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QPagedPaintDevice;
 class QPainter;
 
 namespace sorvik1 {
@@ -21,6 +22,7 @@ class QtPrinter final : public Printer {
     explicit QtPrinter(const Clock& clock, QString pdfFolder = defaultPdfFolder());
 
     bool setupDialog(QWidget* parent) override;
+    int reportPages(const std::vector<PrintLine>& lines) override;
     PrintOutcome printReport(const std::vector<PrintLine>& lines) override;
     PrintOutcome printImage(const QImage& image) override;
 
@@ -28,7 +30,10 @@ class QtPrinter final : public Printer {
     static QString defaultPdfFolder();
 
   private:
-    PrintOutcome print(const std::function<void(QPainter&)>& paint);
+    // Paints the document; false when the user cancelled it.
+    using Paint = std::function<bool(QPainter&, QPagedPaintDevice&)>;
+    PrintOutcome print(const Paint& paint);
+    PrintOutcome printPdf(const QString& file, const Paint& paint);
     QString newPdfFile() const;
 
     const Clock& clock_;

@@ -75,13 +75,27 @@ PageFont fittingFont(const std::vector<PrintLine>& lines, int columns, QPaintDev
 
 } // namespace
 
-void paintReport(QPainter& painter, QPagedPaintDevice& device, const std::vector<PrintLine>& lines,
-                 int columns) {
-    const PageFont page = fittingFont(lines, columns, &device);
+namespace {
+
+// The lines of each page at the face that fits the device.
+std::vector<std::vector<PrintLine>> reportPages(const PageFont& page, QPagedPaintDevice& device,
+                                                const std::vector<PrintLine>& lines) {
     const int linesPerPage =
         std::max(1, static_cast<int>(std::floor(device.height() / page.lineSpacing)));
-    const auto pages = paginate(lines, linesPerPage);
+    return paginate(lines, linesPerPage);
+}
+
+} // namespace
+
+void paintReport(QPainter& painter, QPagedPaintDevice& device, const std::vector<PrintLine>& lines,
+                 int columns,
+                 const std::function<bool(std::size_t page, std::size_t pages)>& pageStarts) {
+    const PageFont page = fittingFont(lines, columns, &device);
+    const auto pages = reportPages(page, device, lines);
     for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (pageStarts && !pageStarts(p, pages.size())) {
+            return;
+        }
         if (p > 0) {
             device.newPage();
         }
@@ -94,6 +108,11 @@ void paintReport(QPainter& painter, QPagedPaintDevice& device, const std::vector
                        });
         }
     }
+}
+
+std::size_t reportPageCount(QPagedPaintDevice& device, const std::vector<PrintLine>& lines,
+                            int columns) {
+    return reportPages(fittingFont(lines, columns, &device), device, lines).size();
 }
 
 } // namespace sorvik1

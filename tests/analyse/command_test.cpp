@@ -1,5 +1,6 @@
 #include "analyse/command.h"
 
+#include "../core/failing_worker.h"
 #include "core/allocation_seam.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,19 @@ TEST_P(MemoryShortage, IsReportedAndExitsWithOne) {
     std::filesystem::remove(path);
     EXPECT_NE(err.str().find("aus Mangel an Speicher"), std::string::npos) << err.str();
     EXPECT_EQ(err.str().find("--liste") != std::string::npos, GetParam().namesList) << err.str();
+}
+
+// A simulation's worker that runs out of memory for the list is answered
+// like the main thread running out.
+TEST_F(MemoryShortage, OnASimulationWorkerIsReported) {
+    failAllocationsOnWorkers();
+    const std::vector<std::string_view> arguments{"--figur",   "r", "--spins", "3000000",
+                                                  "--threads", "2", "--liste"};
+    std::ostringstream out;
+    std::ostringstream err;
+
+    EXPECT_EQ(sorvik1::analyse::runCommand(arguments, out, err), 1);
+    EXPECT_NE(err.str().find("aus Mangel an Speicher"), std::string::npos) << err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemoryShortage,

@@ -101,6 +101,19 @@ TEST_F(EvaluationExport, CsvReadsBackAsTheTablesValues) {
     EXPECT_EQ(rows.back()[EvaluationModel::File], QStringLiteral("Alle 3 Dateien"));
 }
 
+// A save that fails says why in a message and never "Gespeichert".
+TEST_F(EvaluationExport, AFailedSaveSaysWhyAndNeverSaved) {
+    EvaluationWindow* window = evaluated();
+    auto box = std::make_unique<ScriptedMessageBox>();
+    const ScriptedMessageBox& said = *box;
+    window->setMessageBox(std::move(box));
+    chooser->csv = files.filePath(QStringLiteral("fehlt/out.csv"));
+    window->saveCsv();
+    ASSERT_EQ(said.shown.size(), 1u);
+    EXPECT_TRUE(said.shown[0].prompt.contains(QStringLiteral("Der Ordner existiert nicht")));
+    EXPECT_FALSE(status(*window).contains(QStringLiteral("Gespeichert")));
+}
+
 // The command-line tool, given the same files, writes the same numbers in
 // its machine form, row for row and in the total.
 TEST_F(EvaluationExport, WindowAndToolAgree) {

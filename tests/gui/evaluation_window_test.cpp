@@ -2,6 +2,8 @@
 
 #include "case_name.h"
 
+#include "core/allocation_seam.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -214,6 +216,26 @@ TEST_F(Evaluation, EmptyFolderSaysThereIsNothingToEvaluate) {
     EXPECT_EQ(table(*window).model()->rowCount(), 0);
     EXPECT_TRUE(status(*window).startsWith(QStringLiteral("Keine Permanenzen gefunden")));
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("csv"))->isEnabled());
+}
+
+// Memory running out inside a worker is said in German; the window lives on.
+TEST_F(Evaluation, WorkerOutOfMemoryIsSaid) {
+    for (int i = 0; i < 4; ++i) {
+        write(QStringLiteral("%1.txt").arg(i), permanence(100, static_cast<unsigned>(i), "x"));
+    }
+    EvaluationWindow* window = open();
+    auto box = std::make_unique<ScriptedMessageBox>();
+    const ScriptedMessageBox& shown = *box;
+    window->setMessageBox(std::move(box));
+    sorvik1::setAllocationFailure([](std::size_t) { return true; });
+    chooser->folder = files.path();
+    window->chooseFolder();
+    const bool done = waitDone(*window);
+    sorvik1::setAllocationFailure({});
+    ASSERT_TRUE(done);
+    ASSERT_EQ(shown.shown.size(), 1U);
+    EXPECT_TRUE(shown.shown.front().prompt.contains(QStringLiteral("Mangel an Speicher")));
+    EXPECT_TRUE(status(*window).contains(QStringLiteral("Mangel an Speicher")));
 }
 
 // The zero rule, the size and the last folder outlive the window.

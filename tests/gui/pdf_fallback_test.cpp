@@ -1,10 +1,13 @@
 #include "print_support.h"
 #include "ui/qt_printer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace {
 
@@ -47,9 +50,29 @@ TEST_F(PdfFallback, AFolderThatCannotBeWrittenIsAFailure) {
 
     const PrintOutcome outcome = printer.printReport({{{1, "Text", false, false}}});
 
-    EXPECT_EQ(outcome, (PrintOutcome{Result::Failed, QDir(documents).filePath(
-                                                         "Sorvik1-Druck-20240203-140506.pdf")}));
+    EXPECT_EQ(outcome.result, Result::Failed);
+    EXPECT_EQ(outcome.file, QDir(documents).filePath("Sorvik1-Druck-20240203-140506.pdf"));
+    EXPECT_TRUE(outcome.cause.contains(QStringLiteral("nicht gespeichert")))
+        << outcome.cause.toStdString();
     EXPECT_FALSE(QFileInfo::exists(outcome.file));
+}
+
+// Cancelling while the pages are made leaves no file behind.
+TEST_F(PdfFallback, ACancelledPrintoutLeavesNoFile) {
+    const QString documents = pdfPath(QStringLiteral("Dokumente"));
+    QtPrinter printer(clock, documents);
+    const std::vector<sorvik1::PrintLine> lines(3000, {{1, "Zeile", false, false}});
+    ASSERT_GT(printer.reportPages(lines), 20);
+    QTimer::singleShot(0, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(widget)) {
+                progress->cancel();
+            }
+        }
+    });
+
+    EXPECT_EQ(printer.printReport(lines).result, Result::Cancelled);
+    EXPECT_TRUE(QDir(documents).entryList(QDir::Files).isEmpty());
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "ui/clock.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +24,16 @@ class SteppingClock final : public sorvik1::Clock {
 
   private:
     std::shared_ptr<QDateTime> time_;
+};
+
+// Settings of the test's own, empty before the window reads them.
+struct IsolatedSettings {
+    IsolatedSettings() {
+        QCoreApplication::setOrganizationName(QStringLiteral("Sorvik1-Test"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings().clear();
+    }
+    QTemporaryDir folder;
 };
 
 // The practice window beside a trainer with an active figure, its database
@@ -73,6 +85,7 @@ class PracticeTest : public WindowTest {
     }
 
     QTemporaryDir folder;
+    IsolatedSettings settings;
     std::shared_ptr<QDateTime> time =
         std::make_shared<QDateTime>(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
     PracticeWindow window{form};

@@ -1,6 +1,8 @@
 #include "core/random.h"
 #include "uebung/practice_store.h"
 
+#include "practice_sql.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -11,35 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
-
-// A connection of the test's own, beside the store's.
-class Sql {
-  public:
-    explicit Sql(const QString& path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~Sql() {
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-    Sql(const Sql&) = delete;
-    Sql& operator=(const Sql&) = delete;
-
-    bool exec(const QString& statement) {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        return query.exec(statement);
-    }
-    QVariant value(const QString& statement) {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        return query.exec(statement) && query.next() ? query.value(0) : QVariant();
-    }
-
-  private:
-    const QString name = QStringLiteral("test");
-};
 
 class PracticeStoreTest : public testing::Test {
   protected:
@@ -88,8 +64,10 @@ TEST_F(PracticeStoreTest, MigratesAnOlderDatabaseAndKeepsItsPractices) {
 
 struct ProblemCase {
     std::string name;
-    QByteArray content; // written to the file first; empty for none
-    QString driver;
+    QByteArray content;  // written to the file first; empty for none
+    QStringList crafted; // then run on the file
+    bool held = false;   // another connection holds the database while it opens
+    QString driver = QStringLiteral("QSQLITE");
     PracticeStore::Problem problem;
     QString said;
 };
@@ -100,6 +78,8 @@ void PrintTo(const ProblemCase& c, std::ostream* os) {
 
 class StoreProblems : public PracticeStoreTest, public testing::WithParamInterface<ProblemCase> {};
 
+// Every problem gets its own message, never a crash, and the file stays
+// byte for byte as it was.
 TEST_P(StoreProblems, AreNamedAndLeaveTheFileAsItWas) {
     const ProblemCase& c = GetParam();
     if (!c.content.isEmpty()) {
@@ -107,15 +87,21 @@ TEST_P(StoreProblems, AreNamedAndLeaveTheFileAsItWas) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.content);
     }
-    if (c.name == "newer") {
+    if (!c.crafted.isEmpty()) {
         Sql sql(path());
-        ASSERT_TRUE(sql.exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER)")));
-        ASSERT_TRUE(sql.exec(QStringLiteral("INSERT INTO schema_version VALUES (99)")));
+        for (const QString& statement : c.crafted) {
+            ASSERT_TRUE(sql.exec(statement)) << statement.toStdString();
+        }
     }
     QFile before(path());
     const QByteArray bytes = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
     before.close();
     {
+        std::optional<Sql> holder;
+        if (c.held) {
+            holder.emplace(path());
+            ASSERT_TRUE(holder->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        }
         PracticeStore store(path(), c.driver);
         EXPECT_EQ(store.problem(), c.problem);
         PracticeRecord record;
@@ -126,20 +112,132 @@ TEST_P(StoreProblems, AreNamedAndLeaveTheFileAsItWas) {
     EXPECT_EQ(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), bytes);
 }
 
+QStringList versionTable(const QStringList& values) {
+    QStringList statements{QStringLiteral("CREATE TABLE schema_version (version)")};
+    for (const QString& value : values) {
+        statements << QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(value);
+    }
+    return statements;
+}
+
+using Problem = PracticeStore::Problem;
+const QString unknown = QStringLiteral("unbekannte Version der Übungsdatenbank");
+
 INSTANTIATE_TEST_SUITE_P(
     Opening, StoreProblems,
     testing::Values(ProblemCase{"no driver",
                                 {},
+                                {},
+                                false,
                                 QStringLiteral("QNOSUCHDRIVER"),
-                                PracticeStore::Problem::NoDriver,
+                                Problem::NoDriver,
                                 QStringLiteral("Treiber")},
-                    ProblemCase{"not a database", QByteArray(4096, 'x'), QStringLiteral("QSQLITE"),
-                                PracticeStore::Problem::CannotOpen, QStringLiteral("beschädigt")},
+                    ProblemCase{"not a database",
+                                QByteArray(4096, 'x'),
+                                {},
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::Damaged,
+                                QStringLiteral("beschädigt")},
                     ProblemCase{"newer",
                                 {},
+                                versionTable({QStringLiteral("99")}),
+                                false,
                                 QStringLiteral("QSQLITE"),
-                                PracticeStore::Problem::Newer,
-                                QStringLiteral("neueren Version")}));
+                                Problem::Newer,
+                                QStringLiteral("neueren Version")},
+                    ProblemCase{"far below zero",
+                                {},
+                                versionTable({QStringLiteral("-1000000")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"minus one",
+                                {},
+                                versionTable({QStringLiteral("-1")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"zero",
+                                {},
+                                versionTable({QStringLiteral("0")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"text",
+                                {},
+                                versionTable({QStringLiteral("'2'")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"fraction",
+                                {},
+                                versionTable({QStringLiteral("1.5")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"two rows",
+                                {},
+                                versionTable({QStringLiteral("1"), QStringLiteral("2")}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"no row",
+                                {},
+                                versionTable({}),
+                                false,
+                                QStringLiteral("QSQLITE"),
+                                Problem::UnknownVersion,
+                                unknown},
+                    ProblemCase{"held by another program",
+                                {},
+                                versionTable({QStringLiteral("2")}),
+                                true,
+                                QStringLiteral("QSQLITE"),
+                                Problem::Locked,
+                                QStringLiteral("von einem anderen Programm benutzt")}));
+
+struct CauseCase {
+    std::string name;
+    int sqliteCode;
+    bool folderWritable;
+    bool fileWritable;
+    PracticeStore::Problem problem;
+    QString said;
+};
+
+void PrintTo(const CauseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StoreCauses : public testing::TestWithParam<CauseCase> {};
+
+// A failed call is said with its real cause, not guessed.
+TEST_P(StoreCauses, AreNamed) {
+    const CauseCase& c = GetParam();
+    const Problem problem =
+        PracticeStore::problemOf(c.sqliteCode, c.folderWritable, c.fileWritable);
+    EXPECT_EQ(problem, c.problem);
+    EXPECT_TRUE(causeText(problem, QStringLiteral("/d/uebungen.sqlite")).contains(c.said));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, StoreCauses,
+    testing::Values(
+        CauseCase{"busy", 5, true, true, Problem::Locked, QStringLiteral("anderen Programm")},
+        CauseCase{"read-only folder", 14, false, true, Problem::ReadOnlyFolder,
+                  QStringLiteral("Ordner der Verlaufsdatei /d/uebungen.sqlite ist "
+                                 "schreibgeschützt")},
+        CauseCase{"read-only file", 8, true, false, Problem::ReadOnlyFile,
+                  QStringLiteral("Verlaufsdatei /d/uebungen.sqlite ist schreibgeschützt")},
+        CauseCase{"full disk", 13, true, true, Problem::DiskFull, QStringLiteral("voll")},
+        CauseCase{"damaged", 11, true, true, Problem::Damaged, QStringLiteral("beschädigt")}));
 
 // A writer killed at 50 seeded moments: each time the database passes its
 // integrity check and holds every practice with all its spins or not at all.

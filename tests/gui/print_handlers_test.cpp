@@ -31,6 +31,8 @@ class FakePrinter : public sorvik1::Printer {
         ++setups;
         return setupAccepted;
     }
+    int pages = 1;
+    int reportPages(const std::vector<PrintLine>&) override { return pages; }
     PrintOutcome printReport(const std::vector<PrintLine>& lines) override {
         reports.push_back(lines);
         return outcome;
@@ -127,6 +129,35 @@ INSTANTIATE_TEST_SUITE_P(Print, PrintAnswers,
                                          Answer{"Yes", answer::yes, true, 1, true},
                                          Answer{"YesSetupCancelled", answer::yes, false, 1, false}),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// More than 20 pages are announced with their count; "Nein" prints nothing
+// and leaves the grid's current cell as the cancelled settings question does.
+TEST_F(PrintButtons, ALongPrintoutIsAnnouncedAndNeinPrintsNothing) {
+    form.tabelle1->setRow(3);
+    form.tabelle1->setCol(1);
+    printer->pages = 20;
+    messages->answers = {answer::no};
+    form.okdruck_Click();
+    EXPECT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(printer->reports.size(), 1u);
+
+    form.tabelle1->setRow(3);
+    form.tabelle1->setCol(1);
+    printer->pages = 4835;
+    messages->shown.clear();
+    messages->answers = {answer::no, answer::no};
+    form.okdruck_Click();
+    ASSERT_EQ(messages->shown.size(), 2u);
+    EXPECT_EQ(messages->shown[1].prompt,
+              QStringLiteral("Der Ausdruck umfasst 4.835 Seiten. Trotzdem drucken?"));
+    EXPECT_EQ(printer->reports.size(), 1u);
+    EXPECT_EQ(form.tabelle1->row(), 3);
+    EXPECT_EQ(form.tabelle1->col(), 1);
+
+    messages->answers = {answer::no, answer::yes};
+    form.okdruck_Click();
+    EXPECT_EQ(printer->reports.size(), 2u);
+}
 
 TEST_F(PrintButtons, ReportReadsTheDrawnMarksAndLeavesRowTwentyCurrent) {
     mark(0, 1, 240);
