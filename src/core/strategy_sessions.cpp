@@ -1,0 +1,113 @@
+#include "core/strategy_sessions.h"
+
+#include "core/random.h"
+#include "core/simulation.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+#include <thread>
+
+namespace sorvik1 {
+
+namespace {
+
+// Feeds a word's spins to the session; false once it has ended.
+bool feed(StrategySession& session, const SpinWord& word) {
+    for (int k = 0; k < word.count; ++k) {
+        const Farbcode colour = (word.red >> k) & 1U     ? red
+                                : (word.black >> k) & 1U ? black
+                                                         : noColour;
+        if (!session.spin(colour)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+SessionResult playRandomSession(const Figure& figure, const StrategySettings& settings,
+                                std::uint64_t seed, std::int64_t index, const SessionLength& length,
+                                bool keepJournal) {
+    // A stream far from the ones a plain simulation of the seed uses.
+    const std::uint64_t sessionSeed =
+        Random(seed, (std::uint64_t{1} << 63) | static_cast<std::uint64_t>(index)).next();
+    StrategySession session(figure, settings, keepJournal);
+    std::int64_t spins = length.count;
+    if (length.inBets) {
+        session.limitBets(length.count);
+        spins = std::numeric_limits<std::int64_t>::max();
+    }
+    SimulatedSpins source(sessionSeed, 0, spins);
+    while (!source.exhausted() && feed(session, source.nextWord(64))) {
+    }
+    // Counted in bets, a figure that never signals would never end the
+    // session; such a session has no spins to run out of.
+    session.finish(SessionEnd::SpinsOver);
+    return session.take();
+}
+
+std::vector<SessionResult>
+playRandomSessions(const Figure& figure, const StrategySettings& settings, std::uint64_t seed,
+                   std::int64_t count, std::span<const SessionLength> lengths, int threads,
+                   std::stop_token stop, std::atomic<std::int64_t>* done) {
+    std::vector<SessionResult> results(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
+    if (results.empty() || lengths.empty()) {
+        return results;
+    }
+    const std::int64_t parts = std::clamp<std::int64_t>(threads, 1, count);
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
+    auto play = [&](std::int64_t part) {
+        try {
+            for (std::int64_t i = count * part / parts; i < count * (part + 1) / parts; ++i) {
+                auto& result = results[static_cast<std::size_t>(i)];
+                if (stop.stop_requested()) {
+                    result.end = SessionEnd::Cancelled;
+                    continue;
+                }
+                result =
+                    playRandomSession(figure, settings, seed, i,
+                                      lengths[static_cast<std::size_t>(i) % lengths.size()], false);
+                if (done) {
+                    done->fetch_add(1, std::memory_order_relaxed);
+                }
+            }
+        } catch (...) {
+            failures[static_cast<std::size_t>(part)] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> workers;
+        for (std::int64_t part = 1; part < parts; ++part) {
+            workers.emplace_back(play, part);
+        }
+        play(0);
+    }
+    for (const auto& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    return results;
+}
+
+SessionsLaw sessionsLaw(std::span<const SessionResult> sessions) {
+    SessionsLaw law;
+    double net = 0;
+    for (const SessionResult& s : sessions) {
+        if (s.end == SessionEnd::Cancelled && s.spins == 0) {
+            continue;
+        }
+        ++law.sessions;
+        law.ruined += s.end == SessionEnd::Ruined;
+        law.targetReached += s.end == SessionEnd::TargetReached;
+        net += inUnits(s.net);
+    }
+    law.ruin = wilsonInterval(law.ruined, law.sessions);
+    law.target = wilsonInterval(law.targetReached, law.sessions);
+    law.meanNet = law.sessions > 0 ? net / static_cast<double>(law.sessions) : 0.0;
+    return law;
+}
+
+} // namespace sorvik1
