@@ -1,7 +1,6 @@
 #include "core/strategy_sessions.h"
 
 #include "core/random.h"
-#include "core/simulation.h"
 
 #include <algorithm>
 #include <exception>
@@ -27,25 +26,30 @@ bool feed(StrategySession& session, const SpinWord& word) {
 
 } // namespace
 
+SessionResult playSimulated(const Figure& figure, const StrategySettings& settings,
+                            SimulatedSpins& spins, std::optional<std::int64_t> bets,
+                            bool keepJournal) {
+    StrategySession session(figure, settings, keepJournal);
+    if (bets) {
+        session.limitBets(*bets);
+    }
+    while (!spins.exhausted() && feed(session, spins.nextWord(64))) {
+    }
+    session.finish(SessionEnd::SpinsOver);
+    return session.take();
+}
+
 SessionResult playRandomSession(const Figure& figure, const StrategySettings& settings,
                                 std::uint64_t seed, std::int64_t index, const SessionLength& length,
                                 bool keepJournal) {
     // A stream far from the ones a plain simulation of the seed uses.
     const std::uint64_t sessionSeed =
         Random(seed, (std::uint64_t{1} << 63) | static_cast<std::uint64_t>(index)).next();
-    StrategySession session(figure, settings, keepJournal);
-    std::int64_t spins = length.count;
-    if (length.inBets) {
-        session.limitBets(length.count);
-        spins = std::numeric_limits<std::int64_t>::max();
-    }
-    SimulatedSpins source(sessionSeed, 0, spins);
-    while (!source.exhausted() && feed(session, source.nextWord(64))) {
-    }
-    // Counted in bets, a figure that never signals would never end the
-    // session; such a session has no spins to run out of.
-    session.finish(SessionEnd::SpinsOver);
-    return session.take();
+    // Counted in bets, the spins never run out.
+    SimulatedSpins spins(sessionSeed, 0,
+                         length.inBets ? std::numeric_limits<std::int64_t>::max() : length.count);
+    return playSimulated(figure, settings, spins,
+                         length.inBets ? std::optional(length.count) : std::nullopt, keepJournal);
 }
 
 std::vector<SessionResult>

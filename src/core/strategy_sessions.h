@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/figure.h"
+#include "core/simulation.h"
 #include "core/strategy_law.h"
 #include "core/strategy_run.h"
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stop_token>
 #include <vector>
@@ -17,6 +19,12 @@ struct SessionLength {
     std::int64_t count = 0;
     bool inBets = false;
 };
+
+// A session over simulated spins, until they run out or, with `bets`,
+// until so many bets are placed.
+SessionResult playSimulated(const Figure& figure, const StrategySettings& settings,
+                            SimulatedSpins& spins, std::optional<std::int64_t> bets,
+                            bool keepJournal);
 
 // Random session `index` of `seed`: its spins come from a stream of their
 // own, so it is the same whichever thread plays it and however many
