@@ -78,37 +78,6 @@ StakePlan::StakePlan(const StrategySettings& settings)
     }
 }
 
-std::int64_t StakePlan::nominal(int state) const {
-    switch (kind_) {
-    case StakePlanKind::Masse:
-        return 1;
-    case StakePlanKind::Martingale:
-    case StakePlanKind::Paroli:
-        return doubled(state);
-    case StakePlanKind::DAlembert:
-        return state + 1;
-    case StakePlanKind::Reihe:
-        return series_[static_cast<std::size_t>(state)];
-    }
-    return 1;
-}
-
-int StakePlan::next(int state, bool won) const {
-    switch (kind_) {
-    case StakePlanKind::Masse:
-        return 0;
-    case StakePlanKind::Martingale:
-        return won ? 0 : std::min(state + 1, martingaleCap_);
-    case StakePlanKind::DAlembert:
-        return won ? std::max(state - 1, 0) : state + 1;
-    case StakePlanKind::Paroli:
-        return won && state + 1 < paroliStages_ ? state + 1 : 0;
-    case StakePlanKind::Reihe:
-        return won ? 0 : (state + 1) % static_cast<int>(series_.size());
-    }
-    return 0;
-}
-
 int StakePlan::reachableStates(std::int64_t bets) const {
     const auto upTo = [&](std::int64_t most) {
         return static_cast<int>(std::min<std::int64_t>(most, bets + 1));

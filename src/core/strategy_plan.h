@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -55,8 +56,37 @@ class StakePlan {
     explicit StakePlan(const StrategySettings& settings);
 
     static constexpr int startState = 0;
-    std::int64_t nominal(int state) const;
-    int next(int state, bool won) const;
+    std::int64_t nominal(int state) const {
+        switch (kind_) {
+        case StakePlanKind::Masse:
+            return 1;
+        case StakePlanKind::Martingale:
+        case StakePlanKind::Paroli:
+            return std::int64_t{1} << std::min(state, 60);
+        case StakePlanKind::DAlembert:
+            return state + 1;
+        case StakePlanKind::Reihe:
+            return series_[static_cast<std::size_t>(state)];
+        }
+        return 1;
+    }
+
+    int next(int state, bool won) const {
+        switch (kind_) {
+        case StakePlanKind::Masse:
+            return 0;
+        case StakePlanKind::Martingale:
+            return won ? 0 : std::min(state + 1, martingaleCap_);
+        case StakePlanKind::DAlembert:
+            return won ? std::max(state - 1, 0) : state + 1;
+        case StakePlanKind::Paroli:
+            return won && state + 1 < paroliStages_ ? state + 1 : 0;
+        case StakePlanKind::Reihe:
+            return won ? 0 : (state + 1) % static_cast<int>(series_.size());
+        }
+        return 0;
+    }
+
     // How many states can occur within `bets` bets.
     int reachableStates(std::int64_t bets) const;
 

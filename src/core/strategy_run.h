@@ -45,7 +45,7 @@ struct SessionResult {
     SessionEnd end = SessionEnd::SpinsOver;
     std::int64_t endSpin = 0; // the last spin read, and the bets placed until then
     // Chance's view along the observed bets, in units: the expected net
-    // result and its variance.
+    // result and its variance, once the session has ended.
     double expected = 0;
     double variance = 0;
     std::vector<BetRecord> journal; // every bet, when kept
@@ -62,19 +62,10 @@ class StrategySession {
   public:
     StrategySession(const Figure& figure, const StrategySettings& settings, bool keepJournal);
 
-    // Shows the next spin's colour; false once the session has ended.
-    bool spin(Farbcode colour) {
-        if (over_) {
-            return false;
-        }
-        ++result_.spins;
-        if (betting_) {
-            settle(colour);
-        }
-        signal_.push(colour);
-        betting_ = !over_ && signal_.signal();
-        return !over_;
-    }
+    // Shows the next `count` spins (1 .. 64): bit k of `reds` set when spin k
+    // is red, of `blacks` when black, neither for a zero. False once the
+    // session has ended; then the spins after its last bet are not read.
+    bool spins(std::uint64_t reds, std::uint64_t blacks, int count);
 
     // Ends the session after its `bets`-th bet ("Wetten zu Ende").
     void limitBets(std::int64_t bets) { betLimit_ = bets; }
@@ -96,13 +87,14 @@ class StrategySession {
     HalfUnits targetCapital_;
     bool halfOnZero_;
     bool keepJournal_;
+    std::int64_t largestNominal_; // beyond it the stake means "no limit"
     double expectedPerUnit_;
     double variancePerUnit_;
     std::int64_t betLimit_ = -1; // none
     int state_ = StakePlan::startState;
     HalfUnits high_;
+    double stakeSquares_ = 0; // half units squared
     std::int64_t losingSeries_ = 0;
-    bool betting_ = false;
     bool over_ = false;
     SessionResult result_;
 };

@@ -9,23 +9,6 @@
 
 namespace sorvik1 {
 
-namespace {
-
-// Feeds a word's spins to the session; false once it has ended.
-bool feed(StrategySession& session, const SpinWord& word) {
-    for (int k = 0; k < word.count; ++k) {
-        const Farbcode colour = (word.red >> k) & 1U     ? red
-                                : (word.black >> k) & 1U ? black
-                                                         : noColour;
-        if (!session.spin(colour)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 SessionResult playSimulated(const Figure& figure, const StrategySettings& settings,
                             SimulatedSpins& spins, std::optional<std::int64_t> bets,
                             bool keepJournal) {
@@ -33,7 +16,11 @@ SessionResult playSimulated(const Figure& figure, const StrategySettings& settin
     if (bets) {
         session.limitBets(*bets);
     }
-    while (!spins.exhausted() && feed(session, spins.nextWord(64))) {
+    while (!spins.exhausted()) {
+        const SpinWord word = spins.nextWord(64);
+        if (!session.spins(word.red, word.black, word.count)) {
+            break;
+        }
     }
     session.finish(SessionEnd::SpinsOver);
     return session.take();
