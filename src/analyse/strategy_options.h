@@ -22,7 +22,7 @@ struct StrategyOptions {
     std::optional<std::int64_t> bets;     // --wetten: per session, instead of --spins
 };
 
-inline constexpr std::int64_t maxStrategySessions = 10'000'000;
+inline constexpr std::int64_t maxStrategySessions = 1'000'000;
 
 bool isStrategyFlag(std::string_view name);   // --gegen, --teilung
 bool isStrategyValued(std::string_view name); // takes a value

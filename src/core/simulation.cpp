@@ -1,9 +1,9 @@
 #include "core/simulation.h"
 
+#include "core/fork_join.h"
+
 #include <algorithm>
 #include <array>
-#include <exception>
-#include <thread>
 #include <vector>
 
 namespace sorvik1 {
@@ -117,37 +117,18 @@ ScanResult simulate(const Figure& figure, std::int64_t spins, std::uint64_t seed
     const std::int64_t segments = (spins + simulationSegmentSpins - 1) / simulationSegmentSpins;
     const std::int64_t parts = simulationThreads(spins, threads);
 
-    // Part t owns whole segments, so its first spin starts a stream. A
-    // failure on a worker (such as running out of memory for the list) is
-    // handed to the caller instead of ending the program.
+    // Part t owns whole segments, so its first spin starts a stream.
     std::vector<ScanResult> results(static_cast<std::size_t>(parts));
-    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
-    auto scanPart = [&](std::int64_t part) {
-        const auto index = static_cast<std::size_t>(part);
-        try {
-            const std::int64_t firstSegment = segments * part / parts;
-            const std::int64_t endSegment = segments * (part + 1) / parts;
-            const std::int64_t firstSpin = firstSegment * simulationSegmentSpins;
-            const std::int64_t endSpin = std::min(endSegment * simulationSegmentSpins, spins);
-            SimulatedSpins source(seed, firstSegment, spins);
-            results[index] = OccurrenceScan<SimulatedSpins>(figure, rule, listStarts)
-                                 .run(source, endSpin - firstSpin, firstSpin + 1);
-        } catch (...) {
-            failures[index] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> workers;
-        for (std::int64_t part = 1; part < parts; ++part) {
-            workers.emplace_back(scanPart, part);
-        }
-        scanPart(0);
-    }
-    for (const auto& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
+    forkJoin(parts, [&](std::int64_t part) {
+        const std::int64_t firstSegment = segments * part / parts;
+        const std::int64_t endSegment = segments * (part + 1) / parts;
+        const std::int64_t firstSpin = firstSegment * simulationSegmentSpins;
+        const std::int64_t endSpin = std::min(endSegment * simulationSegmentSpins, spins);
+        SimulatedSpins source(seed, firstSegment, spins);
+        results[static_cast<std::size_t>(part)] =
+            OccurrenceScan<SimulatedSpins>(figure, rule, listStarts)
+                .run(source, endSpin - firstSpin, firstSpin + 1);
+    });
 
     ScanResult total;
     for (auto& result : results) {

@@ -54,6 +54,9 @@ class Programme {
     }
 
     std::optional<ExactLaw> run(std::int64_t bets, const ExactLawBudget& budget) {
+        if (planStates_ > budget.states) {
+            return std::nullopt;
+        }
         Layer layer{start_, start_, planStates_, std::vector<double>(planStates_)};
         layer.at(start_, StakePlan::startState) = 1.0;
         for (std::int64_t bet = 0; bet < bets && layer.hi >= layer.lo; ++bet) {

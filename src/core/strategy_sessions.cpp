@@ -1,11 +1,10 @@
 #include "core/strategy_sessions.h"
 
+#include "core/fork_join.h"
 #include "core/random.h"
 
 #include <algorithm>
-#include <exception>
 #include <limits>
-#include <thread>
 
 namespace sorvik1 {
 
@@ -48,38 +47,21 @@ playRandomSessions(const Figure& figure, const StrategySettings& settings, std::
         return results;
     }
     const std::int64_t parts = std::clamp<std::int64_t>(threads, 1, count);
-    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
-    auto play = [&](std::int64_t part) {
-        try {
-            for (std::int64_t i = count * part / parts; i < count * (part + 1) / parts; ++i) {
-                auto& result = results[static_cast<std::size_t>(i)];
-                if (stop.stop_requested()) {
-                    result.end = SessionEnd::Cancelled;
-                    continue;
-                }
-                result =
-                    playRandomSession(figure, settings, seed, i,
-                                      lengths[static_cast<std::size_t>(i) % lengths.size()], false);
-                if (done) {
-                    done->fetch_add(1, std::memory_order_relaxed);
-                }
+    forkJoin(parts, [&](std::int64_t part) {
+        for (std::int64_t i = count * part / parts; i < count * (part + 1) / parts; ++i) {
+            auto& result = results[static_cast<std::size_t>(i)];
+            if (stop.stop_requested()) {
+                result.end = SessionEnd::Cancelled;
+                continue;
             }
-        } catch (...) {
-            failures[static_cast<std::size_t>(part)] = std::current_exception();
+            result =
+                playRandomSession(figure, settings, seed, i,
+                                  lengths[static_cast<std::size_t>(i) % lengths.size()], false);
+            if (done) {
+                done->fetch_add(1, std::memory_order_relaxed);
+            }
         }
-    };
-    {
-        std::vector<std::jthread> workers;
-        for (std::int64_t part = 1; part < parts; ++part) {
-            workers.emplace_back(play, part);
-        }
-        play(0);
-    }
-    for (const auto& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
+    });
     return results;
 }
 

@@ -316,6 +316,9 @@ TEST(ExactLaw, AgreesWithEveryOutcomeSequence) {
         }
     }
     EXPECT_FALSE(exactLaw(cases[0], bets, {.states = 5}));
+    // d'Alembert's stake may grow with every bet: too many plan states
+    // alone are refused before anything is held.
+    EXPECT_FALSE(exactLaw(cases[1], 1'000'000'000'000));
 }
 
 // On "r" every spin after the first is a bet, so sessions of n + 1 spins
