@@ -5,6 +5,7 @@
 #include "analyse/options.h"
 #include "analyse/output.h"
 #include "analyse/search_report.h"
+#include "analyse/strategy_report.h"
 #include "analyse/terminal_text.h"
 
 #include <exception>
@@ -44,6 +45,9 @@ int finished(std::ostream& out, std::ostream& err, int status) {
 int analyse(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.searchSpan) {
         return finished(out, err, runSearch(options, out, err));
+    }
+    if (options.strategy.active) {
+        return finished(out, err, runStrategy(options, out, err));
     }
     std::vector<SourceReport> reports;
     int status = 0;

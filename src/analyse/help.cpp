@@ -7,6 +7,8 @@ std::string_view helpText() {
   sorvik1-analyse --figur FIGUR --spins ANZAHL [--seed ZAHL] [--threads ZAHL] [OPTIONEN]
   sorvik1-analyse --figur FIGUR [OPTIONEN] DATEI...
   sorvik1-analyse --suche K [--luecken] [--top N] (--spins ANZAHL | DATEI...)
+  sorvik1-analyse --figur FIGUR --strategie PLAN --kapital N [EINSÄTZE]
+                  (--sitzungen N (--spins ANZAHL | --wetten ANZAHL) | DATEI...)
 
 Zählt, wie oft eine Roulette-Figur in einer Folge von Würfen vorkommt, und
 stellt die Zählung neben das, was der Zufall erwarten lässt: in simulierten
@@ -31,6 +33,43 @@ Figurensuche (statt --figur):
   --top N            nur die N Figuren mit dem höchsten und die N mit dem
                      niedrigsten z (Vorgabe: alle, nach z geordnet).
                      CSV gibt nur die Tabelle der Figuren aus.
+
+Strategietest (mit --figur): was das Setzen auf die Figur mit dem Kapital
+gemacht hätte. Gesetzt wird auf einen Wurf genau dann, wenn die Würfe davor
+jede besetzte Position der Figur außer der letzten füllen (wie in der Übung;
+eine Null bricht die Figur), auf die Farbe der letzten Position.
+  --strategie PLAN   masse (immer 1), martingale (verdoppeln nach jedem
+                     Verlust), dalembert (+1 nach Verlust, -1 nach Gewinn,
+                     mindestens 1), paroli (verdoppeln nach Gewinn, nach
+                     --paroli-stufen Gewinnen oder einem Verlust zurück auf 1)
+                     oder reihe (die Einsätze von --reihe: nach Verlust der
+                     nächste, nach dem letzten wieder der erste, nach Gewinn
+                     der erste). Der Plan zählt in Vielfachen des Grundeinsatzes
+                     und rückt auch weiter, wenn der Einsatz gekappt wurde.
+  --einsatz N        Grundeinsatz (Vorgabe: 1).
+  --reihe 1,2,4,8    die eigene Reihe für reihe, höchstens 100 Einsätze.
+  --paroli-stufen N  Stufen für paroli (Vorgabe: 3, also 1, 2, 4, 1, ...).
+  --kapital N        Startkapital (nötig).
+  --minimum N        Tischminimum (Vorgabe: der Grundeinsatz). Fällt das
+                     Kapital darunter, endet die Sitzung: Kapital erschöpft.
+  --maximum N        Tischmaximum (Vorgabe: keines). Gesetzt wird das Kleinste
+                     aus Planeinsatz, Maximum und Kapital (in ganzen Stücken).
+  --ziel N           Gewinn, bei dem die Sitzung endet: Ziel erreicht.
+  --gegen            auf die andere Farbe setzen.
+  --teilung          eine Null kostet nur den halben Einsatz (Vorgabe: Null
+                     verliert den ganzen).
+  --sitzungen N      so viele zufällige Sitzungen, jede mit --spins ANZAHL
+                     Würfen oder --wetten ANZAHL Wetten; mit --seed
+                     wiederholbar. Oder DATEI...: jede Datei eine Sitzung.
+  Alle Beträge sind ganze Zahlen von 1 bis 1000000000. Ausgabe je Sitzung:
+  Würfe, Wetten, Gewinne, Verluste (davon auf Null), Einsatz, Ergebnis, das
+  erwartete Ergebnis -Einsatz/37 (mit --teilung /74) und z, längste
+  Verlustserie, größter Rückgang, höchster Einsatz und wann und warum die
+  Sitzung endete; dann die Summe. Daneben, was der Zufall allein für denselben
+  Plan ergibt: Ruin, Ziel und mittleres Ergebnis, exakt für Sitzungen in
+  Wetten (wo die Rechnung in ihr Budget passt), sonst aus mindestens 10000
+  zufälligen Sitzungen mit 95 %-Intervall nach Wilson; Dateien stehen neben
+  zufälligen Sitzungen ihrer Längen. --null ueberspringen gilt hier nicht.
 
 Quelle (eine von beiden):
   --spins ANZAHL     simuliert ANZAHL Würfe (1 bis 1000000000000).
@@ -91,6 +130,8 @@ Beispiele:
   sorvik1-analyse --figur rsr --spins 10000000 --threads 2 --format json
   sorvik1-analyse --figur rr.s tisch1.txt tisch5.txt
   sorvik1-analyse --figur r..s --null ueberspringen --liste --format csv tisch1.txt > r..s.csv
+  sorvik1-analyse --figur rr.s --strategie martingale --einsatz 1 --kapital 100 \
+                  --maximum 500 --sitzungen 10000 --spins 1000 --seed 7
 
 Rückgabewert: 0 wenn alles ausgewertet ist, 1 wenn eine Datei nicht
 ausgewertet werden konnte, 2 bei einem falschen Aufruf.

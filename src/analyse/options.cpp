@@ -60,6 +60,11 @@ class Parser {
             flagOnly(name, inlineValue);
             return;
         }
+        if (isStrategyFlag(name)) {
+            flagOnly(name, inlineValue);
+            fail(readStrategyOption(options_.strategy, name, {}));
+            return;
+        }
         if (name == "--help" || name == "--version" || name == "--liste" || name == "--abstaende") {
             if (inlineValue) {
                 fail(std::string(name) + " nimmt keinen Wert.");
@@ -76,7 +81,8 @@ class Parser {
             return;
         }
         if (name != "--figur" && name != "--spins" && name != "--seed" && name != "--threads" &&
-            name != "--null" && name != "--format" && name != "--suche" && name != "--top") {
+            name != "--null" && name != "--format" && name != "--suche" && name != "--top" &&
+            !isStrategyValued(name)) {
             fail("Unbekannte Option " + std::string(name) + ".");
             return;
         }
@@ -118,6 +124,8 @@ class Parser {
             searchNumber(name, value);
         } else if (name == "--null") {
             zeroRule(value);
+        } else if (isStrategyValued(name)) {
+            fail(readStrategyOption(options_.strategy, name, value));
         } else {
             format(value);
         }
@@ -179,6 +187,10 @@ class Parser {
     }
 
     void check() {
+        if (!options_.strategy.firstGiven.empty()) {
+            fail(strategyCombinationError(options_));
+            return;
+        }
         if (options_.searchSpan) {
             checkSearch();
         } else if (options_.withFreePositions || options_.top) {

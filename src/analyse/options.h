@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analyse/strategy_options.h"
 #include "core/figure.h"
 #include "core/statistics.h"
 
@@ -33,6 +34,9 @@ struct Options {
     std::optional<int> searchSpan;
     bool withFreePositions = false; // --luecken: figures with gaps too
     std::optional<int> top;         // the N highest and N lowest z only
+    // The strategy test instead of the count: --spins then counts the spins
+    // of each random session.
+    StrategyOptions strategy;
 };
 
 inline constexpr std::int64_t maxSimulatedSpins = 1'000'000'000'000;

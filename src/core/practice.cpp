@@ -48,7 +48,7 @@ double stakeResult(Farbcode colour, int number, bool halfOnZero) {
 }
 
 PracticeJudge::PracticeJudge(const Figure& figure, bool halfOnZero)
-    : figure_(figure), halfOnZero_(halfOnZero) {}
+    : figure_(figure), halfOnZero_(halfOnZero), signalRule_(figure) {}
 
 std::optional<Verdict> PracticeJudge::call(const Call& call) {
     if (call_ || score_.spins == 0 || (call.colour != red && call.colour != black)) {
@@ -92,32 +92,9 @@ std::optional<Settled> PracticeJudge::show(int number) {
     }
     ++score_.spins;
     call_.reset();
-    const auto keep = static_cast<std::size_t>(std::max(figure_.span() - 1, 0));
-    if (keep > 0) {
-        recent_.push_back(wheelColours()[static_cast<std::size_t>(number)]);
-        if (recent_.size() > keep) {
-            recent_.pop_front();
-        }
-    }
-    signal_ = signalNow();
+    signalRule_.push(wheelColours()[static_cast<std::size_t>(number)]);
+    signal_ = signalRule_.signal();
     return settled;
-}
-
-bool PracticeJudge::signalNow() const {
-    if (figure_.empty()) {
-        return false;
-    }
-    const int last = figure_.span() - 1;
-    if (recent_.size() < static_cast<std::size_t>(last)) {
-        return false;
-    }
-    for (int i = 0; i + 1 < figure_.occupiedCount(); ++i) {
-        const int offset = figure_.occupiedOffset(i);
-        if (recent_[static_cast<std::size_t>(offset)] != figure_.at(offset)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace sorvik1

@@ -2,9 +2,9 @@
 
 #include "core/colour.h"
 #include "core/figure.h"
+#include "core/figure_signal.h"
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -76,7 +76,7 @@ class PracticeJudge {
     // Does the next spin decide?
     bool signal() const { return signal_; }
     // The colour the figure calls for on the deciding spin.
-    Farbcode figureColour() const { return figure_.at(figure_.span() - 1); }
+    Farbcode figureColour() const { return signalRule_.colour(); }
 
     // Records the player's call for the next spin, once per spin; later
     // calls and calls before the first spin are ignored. Returns the verdict
@@ -91,11 +91,9 @@ class PracticeJudge {
     const PracticeScore& score() const { return score_; }
 
   private:
-    bool signalNow() const;
-
     Figure figure_;
     bool halfOnZero_;
-    std::deque<Farbcode> recent_; // the last span - 1 colours, oldest first
+    FigureSignal signalRule_;
     bool signal_ = false;
     std::optional<Call> call_;
     PracticeScore score_;
