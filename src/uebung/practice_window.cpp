@@ -212,7 +212,7 @@ QWidget* PracticeWindow::buildPractice() {
     summary->hide();
     layout->addWidget(summary);
     auto* unsavedRow = new QHBoxLayout;
-    storeNote = wrappingLabel(page, QStringLiteral("Speicherhinweis"));
+    storeNote = wrappingLabel(page);
     storeNote->hide();
     saveAgainButton = plainButton(QStringLiteral("Erneut s&peichern"),
                                   QStringLiteral("Speichert die noch nicht gespeicherten Übungen "

@@ -97,7 +97,7 @@ std::vector<std::string> fields(const std::string& line) {
 
 // A permanence file is one session, with the numbers the core gives for it.
 TEST(StrategyCommand, GivesTheCoresNumbersForAFile) {
-    const std::string path = std::string(SORVIK1_SHARED_DATA) + "/wiesbaden-t1-2019-04-24.txt";
+    const std::string path = std::string(SORVIK1_EXAMPLES) + "/wiesbaden-t1-2019-04-24.txt";
     const Answer r = run({"--figur", "rr.s", "--strategie", "martingale", "--kapital", "100",
                           "--maximum", "500", "--format", "csv", path});
     ASSERT_EQ(r.status, 0) << r.err;
