@@ -7,9 +7,7 @@
 
 #include <cmath>
 
-namespace {
-
-QString quotedCell(const QString& text) {
+QString spreadsheetText(const QString& text) {
     if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
         !text.contains(QChar('\r'))) {
         return text;
@@ -19,6 +17,14 @@ QString quotedCell(const QString& text) {
     return QChar('"') + quoted + QChar('"');
 }
 
+QString spreadsheetNumber(double value) {
+    return std::isfinite(value) ? QString::number(value, 'f', QLocale::FloatingPointShortest)
+                                      .replace(QChar('.'), QChar(','))
+                                : QString();
+}
+
+namespace {
+
 // Numbers plain and in full, so a spreadsheet reads them as numbers and
 // agrees with the command-line tool to the last digit; a value that does
 // not exist stays an empty cell.
@@ -26,10 +32,7 @@ QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     const QVariant value = model.data(index, EvaluationModel::valueRole);
     switch (value.typeId()) {
     case QMetaType::Double:
-        return std::isfinite(value.toDouble())
-                   ? QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest)
-                         .replace(QChar('.'), QChar(','))
-                   : QString();
+        return spreadsheetNumber(value.toDouble());
     case QMetaType::LongLong:
         return QString::number(value.toLongLong());
     default:
@@ -38,7 +41,7 @@ QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     const QString text = model.data(index, EvaluationModel::totalRole).toBool()
                              ? model.data(index, Qt::DisplayRole).toString()
                              : value.toString();
-    return quotedCell(text);
+    return spreadsheetText(text);
 }
 
 QString lines(const QAbstractItemModel& model, const QList<int>& rows, const QString& separator,

@@ -15,3 +15,10 @@ QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows);
 // The cells as shown, tab-separated, one line per row, headings first: what
 // a paste into a spreadsheet or a mail expects.
 QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows);
+
+// One cell of text for a German spreadsheet: quoted where a separator,
+// quote or line break would split it.
+QString spreadsheetText(const QString& text);
+// A number in full with a decimal comma and no thousands dot; empty when
+// it does not exist.
+QString spreadsheetNumber(double value);

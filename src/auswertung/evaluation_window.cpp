@@ -65,6 +65,10 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
     connect(saveButton_, &QPushButton::clicked, this, &EvaluationWindow::saveCsv);
     connect(copyButton_, &QPushButton::clicked, this, &EvaluationWindow::copyRows);
     connect(&job_, &EvaluationJob::finished, this, &EvaluationWindow::showResult);
+    connect(search_, &SearchTab::csvWanted, this, [this](const QString& csv) {
+        saveSpreadsheet(QStringLiteral("Figurensuche.csv"), csv);
+    });
+    connect(search_, &SearchTab::refusalsFound, this, &EvaluationWindow::showRefusals);
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, &EvaluationWindow::showCharts);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (chartsStale_) {
@@ -230,8 +234,7 @@ void EvaluationWindow::showResult() {
         refused << QStringLiteral("%1: %2").arg(QString::fromStdString(refusal.path),
                                                 QString::fromStdString(refusal.reason));
     }
-    refused_->setStringList(refused);
-    tabs_->setTabText(2, QStringLiteral("Nicht ausge&wertet (%1)").arg(whole(refused.size())));
+    showRefusals(refused);
     showProgress();
     setBusy(false);
     showCharts();
@@ -296,15 +299,26 @@ void EvaluationWindow::copyRows() {
                          .arg(germannumbers::whole(rows.size())));
 }
 
+// The evaluation and the search name the same files they leave out, so
+// the one list serves whichever finished last.
+void EvaluationWindow::showRefusals(const QStringList& lines) {
+    refused_->setStringList(lines);
+    tabs_->setTabText(
+        2, QStringLiteral("Nicht ausge&wertet (%1)").arg(germannumbers::whole(lines.size())));
+}
+
 void EvaluationWindow::saveCsv() {
-    const QString target =
-        chooser_->csvTarget(this, QDir(lastFolder()).filePath(QStringLiteral("Auswertung.csv")));
+    saveSpreadsheet(QStringLiteral("Auswertung.csv"),
+                    spreadsheetCsv(*model_, rowsInViewOrder(false)));
+}
+
+void EvaluationWindow::saveSpreadsheet(const QString& suggestedName, const QString& csv) {
+    const QString target = chooser_->csvTarget(this, QDir(lastFolder()).filePath(suggestedName));
     if (target.isEmpty()) {
         return;
     }
     QSaveFile file(target);
-    const QByteArray bytes =
-        QByteArray("\xEF\xBB\xBF") + spreadsheetCsv(*model_, rowsInViewOrder(false)).toUtf8();
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         messages_->show(this,
                         QStringLiteral("Die Datei „%1“ ließ sich nicht speichern.\n\n%2")
