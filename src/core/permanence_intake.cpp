@@ -1,5 +1,7 @@
 #include "core/permanence_intake.h"
 
+#include "core/deep_path.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -89,7 +91,7 @@ long systemReadStep(int descriptor, char* buffer, std::size_t size) {
 
 FileBytes readPermanenceBytes(const std::string& path, const ReadStep& read,
                               std::uint64_t maxBytes) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const Descriptor file(openDeep(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) {
         return openFailure(path, errno);
     }
