@@ -58,6 +58,10 @@ Weitere Optionen:
   --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
                         Dezimalpunkt; was sich nicht berechnen lässt, steht als
                         "–" (text), leeres Feld (csv) oder null (json).
+                        In csv steht vor einem Text, der mit =, +, -, @, einem
+                        Tabulator oder Wagenrücklauf beginnt, ein Apostroph,
+                        damit eine Tabellenkalkulation ihn nicht als Formel
+                        ausführt; json gibt Namen unverändert.
   --help                diese Hilfe
   --version             die Version des Programms
 

@@ -2,6 +2,7 @@
 #include "analyse/output.h"
 #include "analyse/output_total.h"
 #include "analyse/value_text.h"
+#include "core/formula_guard.h"
 
 namespace sorvik1::analyse {
 
@@ -18,6 +19,17 @@ std::string cell(const std::string& text) {
     return quoted + "\"";
 }
 
+// A text from outside, which a spreadsheet must not run as a formula.
+std::string textCell(const std::string& text) {
+    return cell(formulaGuarded(text));
+}
+
+// Numbers as the program wrote them; texts guarded.
+std::string valueCell(const Field::Value& value) {
+    return std::holds_alternative<std::string>(value) ? textCell(std::get<std::string>(value))
+                                                      : plainValue(value);
+}
+
 // After the sources, a second table: one row per source and distance; the
 // last distance of a source stands for it and every longer one.
 void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
@@ -29,7 +41,7 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
         const auto& gaps = *report.gaps;
         for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
             const bool last = i + 1 == gaps.observed.size();
-            out << cell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
+            out << textCell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
                 << gaps.observed[i] << ','
                 << plainValue(gaps.expected[i] == 0.0 ? 0.0 : gaps.expected[i]) << "\r\n";
         }
@@ -48,7 +60,7 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
             out << (options.list ? std::string(",") + startsKey : "") << "\r\n";
         }
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            out << (i == 0 ? "" : ",") << cell(plainValue(fields[i].value));
+            out << (i == 0 ? "" : ",") << valueCell(fields[i].value);
         }
         if (options.list) {
             out << ',';
@@ -60,7 +72,7 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
     }
     if (const auto total = totalFields(reports, options)) {
         for (std::size_t i = 0; i < total->size(); ++i) {
-            out << (i == 0 ? "" : ",") << cell(plainValue((*total)[i].value));
+            out << (i == 0 ? "" : ",") << valueCell((*total)[i].value);
         }
         out << (options.list ? "," : "") << "\r\n";
     }

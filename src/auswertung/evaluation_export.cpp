@@ -1,13 +1,27 @@
 #include "auswertung/evaluation_export.h"
 
 #include "auswertung/evaluation_model.h"
+#include "core/formula_guard.h"
 
 #include <QAbstractItemModel>
 #include <QLocale>
 
 #include <cmath>
 
-QString spreadsheetText(const QString& text) {
+namespace {
+
+QString formulaGuarded(const QString& text) {
+    return QString::fromStdString(sorvik1::formulaGuarded(text.toStdString()));
+}
+
+bool isNumber(const QVariant& value) {
+    return value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong;
+}
+
+} // namespace
+
+QString spreadsheetText(const QString& raw) {
+    const QString text = formulaGuarded(raw);
     if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
         !text.contains(QChar('\r'))) {
         return text;
@@ -63,9 +77,14 @@ QString lines(const QAbstractItemModel& model, const QList<int>& rows, const QSt
 }
 
 QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
+    // Spreadsheets run pasted formulas too; the numbers shown are the
+    // program's own.
+    QString shown = model.data(index, Qt::DisplayRole).toString();
+    if (!isNumber(model.data(index, EvaluationModel::valueRole))) {
+        shown = formulaGuarded(shown);
+    }
     // A tab or line break inside a cell would split it.
-    return model.data(index, Qt::DisplayRole)
-        .toString()
+    return shown
         .replace(QChar('\t'), QChar(' '))
         .replace(QChar('\n'), QChar(' '))
         .replace(QChar('\r'), QChar(' '));

@@ -48,6 +48,20 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
         << csv;
 }
 
+// A name a spreadsheet would run is text; the numbers stay numbers.
+TEST(Output, CsvGuardsTextsAgainstFormulas) {
+    SourceReport report = fileReport("=1+1.txt");
+    report.header = {"@SUM(1+1)"};
+    report.moments.variance = 0.16;
+    report.moments.standardDeviation = 0.4;
+    report.moments.expected = 2;
+    std::ostringstream out;
+    writeCsv(out, {report}, optionsFor(false));
+    EXPECT_NE(out.str().find("\r\n'=1+1.txt,'@SUM(1+1),rr.s,bricht,10,10,1,2,0.4,-2.5,"),
+              std::string::npos)
+        << out.str();
+}
+
 TEST(Output, JsonIsValidUtf8WithMissingValuesAsNull) {
     std::ostringstream out;
     writeJson(out, {fileReport("tisch\x01\xe4.txt")}, optionsFor(true));
