@@ -1,6 +1,7 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
 #include "analyse/output_total.h"
+#include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
 #include "core/formula_guard.h"
 
@@ -19,9 +20,10 @@ std::string cell(const std::string& text) {
     return quoted + "\"";
 }
 
-// A text from outside, which a spreadsheet must not run as a formula.
+// A text from outside: valid UTF-8, and nothing a spreadsheet would run as
+// a formula.
 std::string textCell(const std::string& text) {
-    return cell(formulaGuarded(text));
+    return cell(formulaGuarded(validUtf8(text)));
 }
 
 // Numbers as the program wrote them; texts guarded.
