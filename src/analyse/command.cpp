@@ -87,11 +87,17 @@ int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out
     } catch (const std::bad_alloc&) {
         std::string message = "Die Auswertung konnte aus Mangel an Speicher nicht ausgeführt "
                               "werden.";
-        // Only the list of start spins grows with the occurrences; without
-        // it a run needs little beyond the spins themselves.
-        if (options.list) {
-            message += " Mit --liste kann die Liste der Startwürfe bei sehr vielen Würfen zu groß "
-                       "werden; ohne --liste braucht die Auswertung weit weniger.";
+        // Only the start spins kept for these grow with the occurrences;
+        // without them a run needs little beyond the spins themselves.
+        const std::string keeping = options.list && options.gaps ? "--liste und --abstaende"
+                                    : options.list               ? "--liste"
+                                    : options.gaps               ? "--abstaende"
+                                                                 : "";
+        if (!keeping.empty()) {
+            message += " Mit " + keeping +
+                       " werden alle Startwürfe behalten; bei sehr vielen Würfen kann das zu "
+                       "viel werden. Ohne " +
+                       keeping + " braucht die Auswertung weit weniger.";
         }
         complain(err, message);
     } catch (const std::exception& failure) {

@@ -32,6 +32,18 @@ std::string valueCell(const Field::Value& value) {
                                                       : plainValue(value);
 }
 
+// After the sources, a table of the start spins: one row per source and
+// start, so that no cell grows with the occurrences.
+void writeStartRows(std::ostream& out, const std::vector<SourceReport>& reports) {
+    out << "\r\nquelle,wurf\r\n";
+    for (const auto& report : reports) {
+        const std::string source = textCell(report.name);
+        for (const auto start : report.scan.starts) {
+            out << source << ',' << start << "\r\n";
+        }
+    }
+}
+
 // After the sources, a second table: one row per source and distance; the
 // last distance of a source stands for it and every longer one.
 void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
@@ -59,16 +71,10 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 out << (i == 0 ? "" : ",") << fields[i].key;
             }
-            out << (options.list ? std::string(",") + startsKey : "") << "\r\n";
+            out << "\r\n";
         }
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out << (i == 0 ? "" : ",") << valueCell(fields[i].value);
-        }
-        if (options.list) {
-            out << ',';
-            for (std::size_t i = 0; i < reports[row].scan.starts.size(); ++i) {
-                out << (i == 0 ? "" : " ") << reports[row].scan.starts[i];
-            }
         }
         out << "\r\n";
     }
@@ -76,7 +82,10 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
         for (std::size_t i = 0; i < total->size(); ++i) {
             out << (i == 0 ? "" : ",") << valueCell((*total)[i].value);
         }
-        out << (options.list ? "," : "") << "\r\n";
+        out << "\r\n";
+    }
+    if (options.list) {
+        writeStartRows(out, reports);
     }
     if (options.gaps) {
         writeGapRows(out, reports);
