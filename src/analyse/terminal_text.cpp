@@ -1,5 +1,7 @@
 #include "analyse/terminal_text.h"
 
+#include "core/text_encoding.h"
+
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -44,42 +46,14 @@ bool nonPrinting(char32_t c) {
     return false;
 }
 
-// The length of the valid UTF-8 sequence at `i` and its code point, or 0
-// when the byte there starts none (overlong forms and surrogates included).
-std::size_t decode(std::string_view text, std::size_t i, char32_t& point) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned lead = byte(i);
-    std::size_t length = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        point = lead;
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        point = lead & 0x1F;
-        least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        point = lead & 0x0F;
-        least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        point = lead & 0x07;
-        least = 0x10000;
-    } else {
-        return 0;
+// The code point of a well-formed UTF-8 sequence.
+char32_t codePoint(std::string_view sequence) {
+    static constexpr unsigned leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t point = static_cast<unsigned char>(sequence[0]) & leadBits[sequence.size()];
+    for (std::size_t k = 1; k < sequence.size(); ++k) {
+        point = (point << 6) | (static_cast<unsigned char>(sequence[k]) & 0x3F);
     }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-        point = (point << 6) | (byte(i + k) & 0x3F);
-    }
-    const bool surrogate = point >= 0xD800 && point <= 0xDFFF;
-    return point < least || point > 0x10FFFF || surrogate ? 0 : length;
+    return point;
 }
 
 // The one escaper: for the terminal everything that does not print, for
@@ -88,13 +62,13 @@ std::string escaped(std::string_view text, bool terminal) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        char32_t point = 0;
-        const std::size_t length = decode(text, i, point);
+        const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0) {
             appendByte(out, static_cast<unsigned char>(text[i]));
             ++i;
             continue;
         }
+        const char32_t point = codePoint(text.substr(i, length));
         if (terminal && (point < 0x20 || point == 0x7F)) {
             appendByte(out, point);
         } else if (terminal && point == '\\') {
