@@ -1,5 +1,7 @@
 #include "core/evaluation_folder.h"
 
+#include "core/descriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -37,24 +39,8 @@ std::string openFailure(int error) {
     return "Der Ordner lässt sich nicht öffnen (Systemfehler " + std::to_string(error) + ").";
 }
 
-// A folder's descriptor, closed when the last of its sub-folders is open.
-class Descriptor {
-  public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-  private:
-    int descriptor_;
-};
-
-// A folder still to be walked: its name in the parent folder held open.
+// A folder still to be walked: its name in the parent folder, which stays
+// open until the last of its sub-folders is.
 struct Waiting {
     std::shared_ptr<Descriptor> parent;
     std::string name;

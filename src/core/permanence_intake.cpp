@@ -1,6 +1,7 @@
 #include "core/permanence_intake.h"
 
 #include "core/deep_path.h"
+#include "core/descriptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,23 +12,6 @@
 namespace sorvik1 {
 
 namespace {
-
-// Closes the descriptor on every way out.
-class Descriptor {
-  public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-  private:
-    int descriptor_;
-};
 
 FileKind kindOf(mode_t mode) {
     if (S_ISREG(mode)) {
