@@ -228,7 +228,7 @@ void EvaluationWindow::showProgress() {
 void EvaluationWindow::showResult() {
     using namespace germannumbers;
     const sorvik1::Evaluation& result = job_.result();
-    model_->setResult(result.files, result.total, !result.cancelled);
+    model_->setResult(job_.takeFiles(), result.total, !result.cancelled);
     QStringList refused;
     for (const auto& refusal : result.refused) {
         refused << QStringLiteral("%1: %2").arg(QString::fromStdString(refusal.path),
