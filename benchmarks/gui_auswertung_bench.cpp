@@ -1,6 +1,7 @@
 // "Permanenzen auswerten" over 1,000 files of 10,000 spins against one file
 // of the same 10,000,000 spins, on one thread and on two; and how long the
-// event loop of the window stalls at most while the 1,000 files are evaluated.
+// event loop of the window stalls at most while the 1,000 files are evaluated,
+// and while a folder of 100,000 small files is walked and evaluated.
 
 #include "app/form1.h"
 #include "auswertung/evaluation_window.h"
@@ -28,6 +29,8 @@ namespace {
 
 constexpr int files = 1000;
 constexpr int spinsPerFile = 10'000;
+constexpr int walkedFiles = 100'000;
+constexpr int walkedPerFolder = 1000;
 
 struct Folders {
     QTemporaryDir many;
@@ -63,6 +66,22 @@ Folders& folders() {
     }();
     return made;
 }
+
+// 100,000 files of 20 spins in folders of 1,000.
+struct WalkedFolder {
+    QTemporaryDir dir;
+    WalkedFolder() {
+        std::mt19937 generator(7);
+        for (int i = 0; i < walkedFiles; ++i) {
+            const std::string folder =
+                dir.path().toStdString() + "/" + std::to_string(i / walkedPerFolder);
+            if (i % walkedPerFolder == 0) {
+                std::filesystem::create_directory(folder);
+            }
+            writePermanence(folder + "/" + std::to_string(i) + ".txt", generator, 20);
+        }
+    }
+};
 
 const sorvik1::Figure& figure() {
     static const sorvik1::Figure rrs = sorvik1::parseFigure("rr.s").figure;
@@ -100,8 +119,8 @@ struct FolderChooser : FileChooser {
 };
 
 // The longest gap between two turns of the event loop while the window
-// evaluates the 1,000 files, in milliseconds.
-double maxStallMs() {
+// evaluates the files of `folder`, in milliseconds.
+double maxStallMs(const QString& folder) {
     Form1 form;
     form.figur[1] = sorvik1::red;
     form.figur[2] = sorvik1::red;
@@ -110,7 +129,7 @@ double maxStallMs() {
     form.show();
     EvaluationWindow* window = openEvaluation(form);
     auto chooser = std::make_unique<FolderChooser>();
-    chooser->folder = folders().many.path();
+    chooser->folder = folder;
     window->setFileChooser(std::move(chooser));
     QApplication::processEvents();
     QElapsedTimer clock;
@@ -144,10 +163,12 @@ int main(int argc, char** argv) {
     sorvik1::bench::SecondsReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    double stall = maxStallMs();
+    double stall = maxStallMs(folders().many.path());
     for (int again = 0; again < 2; ++again) {
-        stall = std::min(stall, maxStallMs());
+        stall = std::min(stall, maxStallMs(folders().many.path()));
     }
+    const WalkedFolder walked;
+    const double walkStall = std::min(maxStallMs(walked.dir.path()), maxStallMs(walked.dir.path()));
 
     const double many1 = reporter.secondsPerIteration("BM_AuswertungManyFiles/1");
     const double many2 = reporter.secondsPerIteration("BM_AuswertungManyFiles/2");
@@ -156,5 +177,6 @@ int main(int argc, char** argv) {
     std::printf("seconds auswertung_1000_files %.6f\n", many2);
     std::printf("ratio auswertung_2threads_vs_1 %.3f\n", many2 > 0 ? many1 / many2 : 0.0);
     std::printf("ms auswertung_max_stall %.1f\n", stall);
+    std::printf("ms ordner_max_stall %.1f\n", walkStall);
     return 0;
 }

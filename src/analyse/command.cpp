@@ -36,7 +36,7 @@ void write(std::ostream& out, const std::vector<SourceReport>& reports, const Op
 int finished(std::ostream& out, std::ostream& err, int status) {
     out.flush();
     if (!out) {
-        err << program << ": Die Ausgabe ließ sich nicht schreiben.\n";
+        complain(err, "Die Ausgabe ließ sich nicht schreiben.");
         return 1;
     }
     return status;
@@ -59,7 +59,7 @@ int analyse(const Options& options, std::ostream& out, std::ostream& err) {
         if (outcome.report) {
             reports.push_back(std::move(*outcome.report));
         } else {
-            err << program << ": " << terminalSafe(path) << ": " << outcome.error << '\n';
+            complain(err, path + ": " + outcome.error);
             status = 1;
         }
     }
@@ -73,7 +73,8 @@ int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out
                std::ostream& err) {
     const ParsedOptions parsed = parseOptions(arguments);
     if (!parsed.error.empty()) {
-        err << program << ": " << parsed.error << "\nHilfe: " << program << " --help\n";
+        complain(err, parsed.error);
+        err << "Hilfe: " << program << " --help\n";
         return 2;
     }
     const Options& options = parsed.options;
@@ -88,16 +89,23 @@ int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out
     try {
         return analyse(options, out, err);
     } catch (const std::bad_alloc&) {
-        err << program << ": Die Auswertung konnte aus Mangel an Speicher nicht ausgeführt werden.";
-        // Only the list of start spins grows with the occurrences; without
-        // it a run needs little beyond the spins themselves.
-        if (options.list) {
-            err << " Mit --liste kann die Liste der Startwürfe bei sehr vielen Würfen zu groß "
-                   "werden; ohne --liste braucht die Auswertung weit weniger.";
+        std::string message = "Die Auswertung konnte aus Mangel an Speicher nicht ausgeführt "
+                              "werden.";
+        // Only the start spins kept for these grow with the occurrences;
+        // without them a run needs little beyond the spins themselves.
+        const std::string keeping = options.list && options.gaps ? "--liste und --abstaende"
+                                    : options.list               ? "--liste"
+                                    : options.gaps               ? "--abstaende"
+                                                                 : "";
+        if (!keeping.empty()) {
+            message += " Mit " + keeping +
+                       " werden alle Startwürfe behalten; bei sehr vielen Würfen kann das zu "
+                       "viel werden. Ohne " +
+                       keeping + " braucht die Auswertung weit weniger.";
         }
-        err << '\n';
+        complain(err, message);
     } catch (const std::exception& failure) {
-        err << program << ": Die Auswertung ist gescheitert: " << failure.what() << '\n';
+        complain(err, std::string("Die Auswertung ist gescheitert: ") + failure.what());
     }
     return 1;
 }

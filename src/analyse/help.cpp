@@ -91,12 +91,20 @@ Weitere Optionen:
                         gezählt und gerechnet wird mit den übrigen Würfen.
   --liste               gibt auch jeden Startwurf aus: die Nummer des Wurfs,
                         mit dem ein Vorkommen beginnt (Nullen mitgezählt).
+                        In csv folgen die Startwürfe nach einer Leerzeile als
+                        zweite Tabelle mit dem Kopf quelle,wurf, eine Zeile je
+                        Startwurf.
   --abstaende           gibt auch die Abstände zwischen aufeinanderfolgenden
                         Vorkommen aus, je Abstand gezählt und erwartet (in
-                        gezählten Würfen).
+                        gezählten Würfen); in csv als eigene Tabelle nach einer
+                        Leerzeile. Nur mit --figur, nicht mit --suche.
   --format text|csv|json  Ausgabeformat (Vorgabe: text). Zahlen stehen mit
                         Dezimalpunkt; was sich nicht berechnen lässt, steht als
                         "–" (text), leeres Feld (csv) oder null (json).
+                        In csv steht vor einem Text, der mit =, +, -, @, einem
+                        Tabulator oder Wagenrücklauf beginnt, ein Apostroph,
+                        damit eine Tabellenkalkulation ihn nicht als Formel
+                        ausführt; json gibt Namen unverändert.
   --help                diese Hilfe
   --version             die Version des Programms
 

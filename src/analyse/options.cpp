@@ -181,6 +181,9 @@ class Parser {
         } else if (options_.list) {
             fail("--suche und --liste schließen sich aus: die Liste der Startwürfe gehört zu "
                  "einer einzelnen Figur (--figur).");
+        } else if (options_.gaps) {
+            fail("--suche und --abstaende schließen sich aus: die Abstände zwischen den "
+                 "Vorkommen gehören zu einer einzelnen Figur (--figur).");
         } else if (options_.threads) {
             fail("--suche rechnet auf einem Thread; --threads gilt nur für eine Figur.");
         }

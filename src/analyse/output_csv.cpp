@@ -1,7 +1,9 @@
 #include "analyse/fields.h"
 #include "analyse/output.h"
 #include "analyse/output_total.h"
+#include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
+#include "core/formula_guard.h"
 
 namespace sorvik1::analyse {
 
@@ -18,6 +20,30 @@ std::string cell(const std::string& text) {
     return quoted + "\"";
 }
 
+// A text from outside: valid UTF-8, and nothing a spreadsheet would run as
+// a formula.
+std::string textCell(const std::string& text) {
+    return cell(formulaGuarded(validUtf8(text)));
+}
+
+// Numbers as the program wrote them; texts guarded.
+std::string valueCell(const Field::Value& value) {
+    return std::holds_alternative<std::string>(value) ? textCell(std::get<std::string>(value))
+                                                      : plainValue(value);
+}
+
+// After the sources, a table of the start spins: one row per source and
+// start, so that no cell grows with the occurrences.
+void writeStartRows(std::ostream& out, const std::vector<SourceReport>& reports) {
+    out << "\r\nquelle,wurf\r\n";
+    for (const auto& report : reports) {
+        const std::string source = textCell(report.name);
+        for (const auto start : report.scan.starts) {
+            out << source << ',' << start << "\r\n";
+        }
+    }
+}
+
 // After the sources, a second table: one row per source and distance; the
 // last distance of a source stands for it and every longer one.
 void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
@@ -29,7 +55,7 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
         const auto& gaps = *report.gaps;
         for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
             const bool last = i + 1 == gaps.observed.size();
-            out << cell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
+            out << textCell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
                 << gaps.observed[i] << ','
                 << plainValue(gaps.expected[i] == 0.0 ? 0.0 : gaps.expected[i]) << "\r\n";
         }
@@ -45,24 +71,21 @@ void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 out << (i == 0 ? "" : ",") << fields[i].key;
             }
-            out << (options.list ? std::string(",") + startsKey : "") << "\r\n";
+            out << "\r\n";
         }
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            out << (i == 0 ? "" : ",") << cell(plainValue(fields[i].value));
-        }
-        if (options.list) {
-            out << ',';
-            for (std::size_t i = 0; i < reports[row].scan.starts.size(); ++i) {
-                out << (i == 0 ? "" : " ") << reports[row].scan.starts[i];
-            }
+            out << (i == 0 ? "" : ",") << valueCell(fields[i].value);
         }
         out << "\r\n";
     }
     if (const auto total = totalFields(reports, options)) {
         for (std::size_t i = 0; i < total->size(); ++i) {
-            out << (i == 0 ? "" : ",") << cell(plainValue((*total)[i].value));
+            out << (i == 0 ? "" : ",") << valueCell((*total)[i].value);
         }
-        out << (options.list ? "," : "") << "\r\n";
+        out << "\r\n";
+    }
+    if (options.list) {
+        writeStartRows(out, reports);
     }
     if (options.gaps) {
         writeGapRows(out, reports);

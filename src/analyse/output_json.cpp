@@ -2,7 +2,7 @@
 #include "analyse/output.h"
 #include "analyse/output_total.h"
 
-#include "core/text_encoding.h"
+#include "analyse/terminal_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,11 +12,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// File names are bytes; fileTextToUtf8 keeps UTF-8 and reads anything else
-// as Windows-1252, so the writer always gets valid UTF-8, and escapes the
-// control characters itself.
+// File names are bytes; what is not UTF-8 is written as on the terminal
+// ("\xHH"), so the writer always gets valid UTF-8 and the name can be
+// matched back. The writer escapes the control characters itself.
 Json text(const std::string& raw) {
-    return Json(fileTextToUtf8(raw));
+    return Json(validUtf8(raw));
 }
 
 // The writer would keep the sign of a negative zero ("-0.0").

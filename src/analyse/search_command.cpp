@@ -1,5 +1,6 @@
 #include "analyse/search_report.h"
 
+#include "analyse/terminal_text.h"
 #include "core/random.h"
 #include "core/search_input.h"
 #include "core/simulation.h"
@@ -10,8 +11,6 @@
 namespace sorvik1::analyse {
 
 namespace {
-
-constexpr const char* program = "sorvik1-analyse";
 
 void write(std::ostream& out, const SearchReport& report, OutputFormat format) {
     switch (format) {
@@ -71,7 +70,7 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err) {
     for (const auto& path : options.files) {
         const SearchFile file = readSearchFile(path);
         if (!file.error.empty()) {
-            err << program << ": " << path << ": " << file.error << '\n';
+            complain(err, path + ": " + file.error);
             status = 1;
             continue;
         }
@@ -84,7 +83,7 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err) {
     report.result = evaluateSearch(counter, options.withFreePositions, {}, {});
     const std::string refusal = searchRefusalText(report.result.refusal, *options.searchSpan);
     if (!refusal.empty()) {
-        err << program << ": " << refusal << '\n';
+        complain(err, refusal);
         status = 1;
     }
     report.rows = shownRows(report.result, options.top);

@@ -1,7 +1,8 @@
 #include "analyse/search_report.h"
 
+#include "analyse/terminal_text.h"
+
 #include "core/figure_text.h"
-#include "core/text_encoding.h"
 #include "core/utf8.h"
 
 #include <nlohmann/json.hpp>
@@ -35,7 +36,7 @@ std::string rangeText(const SearchReport& report) {
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const auto& item : items) {
-        text += (text.empty() ? "" : ", ") + fileTextToUtf8(item);
+        text += (text.empty() ? "" : ", ") + terminalSafe(item);
     }
     return text;
 }
@@ -137,7 +138,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
     const SearchResult& result = report.result;
     nlohmann::ordered_json sources = nlohmann::ordered_json::array();
     for (const auto& source : report.sources) {
-        sources.push_back(fileTextToUtf8(source));
+        sources.push_back(validUtf8(source));
     }
     nlohmann::ordered_json summary = {
         {"quellen", sources},

@@ -1,6 +1,7 @@
 #include "auswertung/evaluation_export.h"
 
 #include "auswertung/evaluation_model.h"
+#include "core/formula_guard.h"
 #include "ui/file_save.h"
 
 #include <QAbstractItemModel>
@@ -10,7 +11,18 @@
 
 namespace {
 
-QString quotedCell(const QString& text) {
+QString formulaGuarded(const QString& text) {
+    return QString::fromStdString(sorvik1::formulaGuarded(text.toStdString()));
+}
+
+bool isNumber(const QVariant& value) {
+    return value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong;
+}
+
+} // namespace
+
+QString spreadsheetText(const QString& raw) {
+    const QString text = formulaGuarded(raw);
     if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
         !text.contains(QChar('\r'))) {
         return text;
@@ -20,6 +32,14 @@ QString quotedCell(const QString& text) {
     return QChar('"') + quoted + QChar('"');
 }
 
+QString spreadsheetNumber(double value) {
+    return std::isfinite(value) ? QString::number(value, 'f', QLocale::FloatingPointShortest)
+                                      .replace(QChar('.'), QChar(','))
+                                : QString();
+}
+
+namespace {
+
 // Numbers plain and in full, so a spreadsheet reads them as numbers and
 // agrees with the command-line tool to the last digit; a value that does
 // not exist stays an empty cell.
@@ -27,10 +47,7 @@ QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     const QVariant value = model.data(index, EvaluationModel::valueRole);
     switch (value.typeId()) {
     case QMetaType::Double:
-        return std::isfinite(value.toDouble())
-                   ? QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest)
-                         .replace(QChar('.'), QChar(','))
-                   : QString();
+        return spreadsheetNumber(value.toDouble());
     case QMetaType::LongLong:
         return QString::number(value.toLongLong());
     default:
@@ -39,7 +56,7 @@ QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     const QString text = model.data(index, EvaluationModel::totalRole).toBool()
                              ? model.data(index, Qt::DisplayRole).toString()
                              : value.toString();
-    return quotedCell(text);
+    return spreadsheetText(text);
 }
 
 QString lines(const QAbstractItemModel& model, const QList<int>& rows, const QString& separator,
@@ -61,9 +78,14 @@ QString lines(const QAbstractItemModel& model, const QList<int>& rows, const QSt
 }
 
 QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
+    // Spreadsheets run pasted formulas too; the numbers shown are the
+    // program's own.
+    QString shown = model.data(index, Qt::DisplayRole).toString();
+    if (!isNumber(model.data(index, EvaluationModel::valueRole))) {
+        shown = formulaGuarded(shown);
+    }
     // A tab or line break inside a cell would split it.
-    return model.data(index, Qt::DisplayRole)
-        .toString()
+    return shown
         .replace(QChar('\t'), QChar(' '))
         .replace(QChar('\n'), QChar(' '))
         .replace(QChar('\r'), QChar(' '));

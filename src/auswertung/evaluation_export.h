@@ -18,5 +18,13 @@ QString spreadsheetCsv(const QAbstractItemModel& model, const QList<int>& rows);
 QString saveSpreadsheetCsv(const QString& path, const QString& csv);
 
 // The cells as shown, tab-separated, one line per row, headings first: what
-// a paste into a spreadsheet or a mail expects.
+// a paste into a spreadsheet or a mail expects. Texts are guarded against
+// running as formulas as in a CSV file.
 QString tabSeparated(const QAbstractItemModel& model, const QList<int>& rows);
+
+// One cell of text for a German spreadsheet: guarded against running as a
+// formula, and quoted where a separator, quote or line break would split it.
+QString spreadsheetText(const QString& text);
+// A number in full with a decimal comma and no thousands dot; empty when
+// it does not exist.
+QString spreadsheetNumber(double value);

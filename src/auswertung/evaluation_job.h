@@ -50,6 +50,9 @@ class EvaluationJob : public QObject {
 
     // Valid after finished(), until the next start.
     const sorvik1::Evaluation& result() const { return result_; }
+    // Hands over the files of the result without copying them: a hundred
+    // thousand rows would hold the window for a noticeable moment.
+    std::vector<sorvik1::FileEvaluation> takeFiles() { return std::move(result_.files); }
     // How many files the folders and the chosen files gave.
     std::int64_t filesFound() const { return filesFound_; }
     // Why the run ended early, such as too little memory; empty when it

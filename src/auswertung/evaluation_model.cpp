@@ -238,7 +238,7 @@ QVariant EvaluationModel::data(const QModelIndex& index, int role) const {
     case totalRole:
         return row == static_cast<int>(files_.size());
     case Qt::ToolTipRole:
-        return column == File && row < static_cast<int>(files_.size()) ? value(row, column)
+        return column <= Date && row < static_cast<int>(files_.size()) ? value(row, column)
                                                                        : QVariant();
     case Qt::TextAlignmentRole:
         return column >= Spins && column <= Absence ? QVariant(Qt::AlignRight | Qt::AlignVCenter)

@@ -82,6 +82,10 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
     connect(saveButton_, &QPushButton::clicked, this, &EvaluationWindow::saveCsv);
     connect(copyButton_, &QPushButton::clicked, this, &EvaluationWindow::copyRows);
     connect(&job_, &EvaluationJob::finished, this, &EvaluationWindow::showResult);
+    connect(search_, &SearchTab::csvWanted, this, [this](const QString& csv) {
+        saveSpreadsheet(QStringLiteral("Figurensuche.csv"), csv);
+    });
+    connect(search_, &SearchTab::refusalsFound, this, &EvaluationWindow::showRefusals);
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, &EvaluationWindow::showCharts);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (chartsStale_) {
@@ -288,7 +292,7 @@ void EvaluationWindow::showFinishedFiles() {
 void EvaluationWindow::showResult() {
     using namespace germannumbers;
     const sorvik1::Evaluation& result = job_.result();
-    model_->setResult(result.files, result.total,
+    model_->setResult(job_.takeFiles(), result.total,
                       result.cancelled ? EvaluationModel::Stage::Cancelled
                                        : EvaluationModel::Stage::Complete);
     QStringList refused;
@@ -296,8 +300,7 @@ void EvaluationWindow::showResult() {
         refused << QStringLiteral("%1: %2").arg(QString::fromStdString(refusal.path),
                                                 QString::fromStdString(refusal.reason));
     }
-    refused_->setStringList(refused);
-    tabs_->setTabText(2, QStringLiteral("Nicht ausge&wertet (%1)").arg(whole(refused.size())));
+    showRefusals(refused);
     showProgress();
     setBusy(false);
     showCharts();
@@ -372,14 +375,25 @@ void EvaluationWindow::copyRows() {
                                                      QStringLiteral("Zeilen"))));
 }
 
+// The evaluation and the search name the same files they leave out, so
+// the one list serves whichever finished last.
+void EvaluationWindow::showRefusals(const QStringList& lines) {
+    refused_->setStringList(lines);
+    tabs_->setTabText(
+        2, QStringLiteral("Nicht ausge&wertet (%1)").arg(germannumbers::whole(lines.size())));
+}
+
 void EvaluationWindow::saveCsv() {
-    const QString target =
-        chooser_->csvTarget(this, QDir(lastFolder()).filePath(QStringLiteral("Auswertung.csv")));
+    saveSpreadsheet(QStringLiteral("Auswertung.csv"),
+                    spreadsheetCsv(*model_, rowsInViewOrder(false)));
+}
+
+void EvaluationWindow::saveSpreadsheet(const QString& suggestedName, const QString& csv) {
+    const QString target = chooser_->csvTarget(this, QDir(lastFolder()).filePath(suggestedName));
     if (target.isEmpty()) {
         return;
     }
-    const QString failure =
-        saveSpreadsheetCsv(target, spreadsheetCsv(*model_, rowsInViewOrder(false)));
+    const QString failure = saveSpreadsheetCsv(target, csv);
     if (!failure.isEmpty()) {
         messages_->show(this, failure, msgstyle::critical, title);
         return;

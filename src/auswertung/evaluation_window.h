@@ -84,6 +84,9 @@ class EvaluationWindow : public QDialog {
     QString choiceFolder() const;
     void rememberFolder(const QString& folder);
     QList<int> rowsInViewOrder(bool selectedOnly) const;
+    // Writes CSV text with the byte order mark where the user chooses.
+    void saveSpreadsheet(const QString& suggestedName, const QString& csv);
+    void showRefusals(const QStringList& lines);
 
     Form1& trainer_;
     sorvik1::Figure figure_;

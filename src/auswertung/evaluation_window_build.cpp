@@ -126,6 +126,11 @@ QTabWidget* EvaluationWindow::buildResults() {
     // Column widths from the rows in sight and a few more, not from every
     // row of a long result.
     table_->horizontalHeader()->setResizeContentsPrecision(50);
+    // A long header line is elided to its column instead of pushing the
+    // numbers out of sight; its tool-tip holds it whole.
+    table_->horizontalHeader()->setMaximumSectionSize(table_->fontMetrics().averageCharWidth() *
+                                                      60);
+    table_->setTextElideMode(Qt::ElideRight);
     table_->setAccessibleName(QStringLiteral("Ergebnis je Datei"));
     table_->setAccessibleDescription(
         QStringLiteral("Je Datei Spielbank, Tisch, Datum, Würfe, gefundene und erwartete "

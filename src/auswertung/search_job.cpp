@@ -6,6 +6,14 @@
 
 #include <QFile>
 
+namespace {
+
+QString localName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+} // namespace
+
 SearchJob::SearchJob(QObject* parent) : QObject(parent) {}
 
 SearchJob::~SearchJob() {
@@ -26,15 +34,30 @@ void SearchJob::start(Request request) {
             auto outcome = std::make_shared<Outcome>();
             std::vector<std::vector<sorvik1::SpinWord>> sequences = std::move(request.held);
             try {
+                std::vector<std::string> paths;
+                for (const QString& file : std::as_const(request.files)) {
+                    paths.push_back(QFile::encodeName(file).toStdString());
+                }
+                // The folders are walked as the evaluation walks them, so both
+                // read the same files and name the same ones they leave out.
+                for (const QString& folder : std::as_const(request.folders)) {
+                    auto listing =
+                        sorvik1::permanenceFilesIn(QFile::encodeName(folder).toStdString(), stop);
+                    paths.insert(paths.end(), listing.files.begin(), listing.files.end());
+                    for (const auto& refusal : listing.refused) {
+                        outcome->refused.push_back(
+                            {localName(refusal.path), QString::fromStdString(refusal.reason)});
+                    }
+                }
                 // Reading the files is the first tenth of the way.
-                const auto files = static_cast<double>(request.files.size());
-                for (qsizetype i = 0; i < request.files.size() && !stop.stop_requested(); ++i) {
-                    const QString& file = request.files[i];
-                    auto read = sorvik1::readSearchFile(QFile::encodeName(file).toStdString());
+                const auto files = static_cast<double>(paths.size());
+                for (std::size_t i = 0; i < paths.size() && !stop.stop_requested(); ++i) {
+                    auto read = sorvik1::readSearchFile(paths[i]);
                     if (read.error.empty()) {
                         sequences.push_back(std::move(read.words));
                     } else {
-                        outcome->refused.push_back({file, QString::fromStdString(read.error)});
+                        outcome->refused.push_back(
+                            {localName(paths[i]), QString::fromStdString(read.error)});
                     }
                     progress_ = 0.1 * static_cast<double>(i + 1) / files;
                 }

@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
-// Runs one figure search away from the window's thread: reads the chosen
-// files, then counts and judges every figure. The tab asks for the progress
-// whenever it likes; the result arrives through the event loop. Nothing
-// here touches a widget.
+// Runs one figure search away from the window's thread: walks the chosen
+// folders, reads the chosen files and those found, then counts and judges every figure. The tab
+// asks for the progress whenever it likes; the result arrives through the event loop. Nothing here
+// touches a widget.
 class SearchJob : public QObject {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "auswertung/figure_transfer.h"
+#include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
 #include "core/figure_text.h"
 #include "stats/german_numbers.h"
@@ -23,6 +24,8 @@
 namespace {
 
 constexpr int progressSteps = 1000;
+// The summary names this many left-out files; the window's list has all.
+constexpr int refusalsInSummary = 5;
 
 const QString flagNote = QStringLiteral(
     "„Auffällig“ heißt: Selbst nach der Korrektur nach Holm für die vielen zugleich geprüften "
@@ -79,17 +82,25 @@ SearchTab::SearchTab(Form1& trainer, QWidget* parent)
     takeButton_->setAccessibleDescription(
         QStringLiteral("Zeichnet die gewählte Figur in das Figurenfeld des Trainers"));
     connect(takeButton_, &QPushButton::clicked, this, &SearchTab::takeFigure);
+    csvButton_ = new QPushButton(QStringLiteral("Figuren als &CSV speichern …"), this);
+    csvButton_->setObjectName(QStringLiteral("figurenCsv"));
+    csvButton_->setAccessibleDescription(
+        QStringLiteral("Die gezeigten Figuren in ihrer Reihenfolge für Tabellenkalkulationen "
+                       "speichern: Semikolon, Dezimalkomma, UTF-8."));
+    connect(csvButton_, &QPushButton::clicked, this, &SearchTab::saveCsv);
     taken_ = new QLabel(this);
     taken_->setObjectName(QStringLiteral("uebernommen"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(taken_, 1);
+    bottom->addWidget(csvButton_);
     bottom->addWidget(takeButton_);
     layout->addLayout(bottom);
 
     connect(&job_, &SearchJob::finished, this, &SearchTab::showResult);
     progressTimer_.setInterval(100);
     connect(&progressTimer_, &QTimer::timeout, this, &SearchTab::showProgress);
-    setTabOrder(table_, takeButton_);
+    setTabOrder(table_, csvButton_);
+    setTabOrder(csvButton_, takeButton_);
     setBusy(false);
     updateTakeButton();
     refreshSources();
@@ -234,6 +245,7 @@ void SearchTab::setBusy(bool busy) {
     span_->setEnabled(!busy);
     gaps_->setEnabled(!busy);
     zero_->setEnabled(!busy);
+    csvButton_->setEnabled(!busy && model_->rowCount() > 0);
     progress_->setValue(busy ? 0 : progress_->value());
     if (busy) {
         progressTimer_.start();
@@ -271,11 +283,21 @@ void SearchTab::showResult() {
     } else {
         lines << refusal;
     }
+    QStringList refusals;
     for (const auto& refused : outcome.refused) {
-        lines << QStringLiteral("Nicht gelesen: %1 – %2").arg(refused.file, refused.reason);
+        refusals << QStringLiteral("%1: %2").arg(refused.file, refused.reason);
+        if (refusals.size() <= refusalsInSummary) {
+            lines << QStringLiteral("Nicht gelesen: %1 – %2").arg(refused.file, refused.reason);
+        }
+    }
+    if (refusals.size() > refusalsInSummary) {
+        lines << QStringLiteral("Alle %1 nicht gelesenen stehen unter „Nicht ausgewertet“.")
+                     .arg(germannumbers::whole(refusals.size()));
     }
     summary_->setText(lines.join(QLatin1Char('\n')));
     model_->setResult(result);
+    csvButton_->setEnabled(model_->rowCount() > 0);
+    emit refusalsFound(refusals);
     refreshSources();
     searchButton_->setFocus();
 }
@@ -301,4 +323,12 @@ void SearchTab::takeFigure() {
                                        "„Reset“ drücken, dann die Figur übernehmen."),
                         msgstyle::information, QStringLiteral(" Figur übernehmen"));
     }
+}
+
+void SearchTab::saveCsv() {
+    QList<int> rows;
+    for (int row = 0; row < proxy_->rowCount(); ++row) {
+        rows << proxy_->mapToSource(proxy_->index(row, 0)).row();
+    }
+    emit csvWanted(searchCsv(*model_, rows));
 }

@@ -46,8 +46,17 @@ class SearchTab : public QWidget {
     void search();
     void cancel();
     void takeFigure();
+    // Hands the figures shown, in the table's order, to the host window to
+    // save as CSV.
+    void saveCsv();
 
     bool busy() const { return job_.running(); }
+
+  signals:
+    // The figures shown as CSV for German spreadsheets, to be saved.
+    void csvWanted(const QString& csv);
+    // After a search: every file or folder it left out, with the reason.
+    void refusalsFound(const QStringList& lines);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -82,5 +91,6 @@ class SearchTab : public QWidget {
     SearchModel* model_ = nullptr;
     QSortFilterProxyModel* proxy_ = nullptr;
     QPushButton* takeButton_ = nullptr;
+    QPushButton* csvButton_ = nullptr;
     QLabel* taken_ = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "core/leading_number.h"
 #include "core/limits.h"
 #include "core/roulette_number.h"
+#include "core/text_encoding.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -66,6 +68,23 @@ Permanence refused(Permanence result, PermanenceStatus status) {
     return result;
 }
 
+// A header item as kept: whole, or its start cut between two characters.
+// Valid UTF-8 is cut before a sequence and gets a UTF-8 ellipsis; anything
+// else is Windows-1252, one byte a character, and gets that code page's.
+std::string boundedHeaderItem(std::string_view text) {
+    if (text.size() <= maxHeaderItemBytes) {
+        return std::string(text);
+    }
+    std::size_t cut = maxHeaderItemBytes;
+    while (cut + 3 > maxHeaderItemBytes && utf8Continuation(text[cut])) {
+        --cut;
+    }
+    if (isValidUtf8(text.substr(0, cut))) {
+        return std::string(text.substr(0, cut)) + "\xE2\x80\xA6";
+    }
+    return std::string(text.substr(0, maxHeaderItemBytes)) + "\x85";
+}
+
 // Reads the four header items. A blank line in the header is an empty item,
 // so a file whose date line was left empty still has its data where its
 // four header lines end.
@@ -76,7 +95,7 @@ bool readHeader(FieldReader& reader, Permanence& result) {
             result.status = PermanenceStatus::EndsInHeader;
             return false;
         }
-        result.header.emplace_back(field.text);
+        result.header.push_back(boundedHeaderItem(field.text));
         if (item == 0 && !field.text.starts_with(casinoMark)) {
             result.status = PermanenceStatus::NotACasinoFile;
             return false;

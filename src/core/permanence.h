@@ -18,11 +18,18 @@ enum class PermanenceStatus {
     TooManySpins,     // more spins than the trainer can hold
 };
 
+// A header item keeps at most this many bytes of its line: a casino, a table
+// and a date fit in far less, and a file whose header line runs to gigabytes
+// must cost no more than its size to read.
+inline constexpr std::size_t maxHeaderItemBytes = 1000;
+
 // A permanence file parsed in one go from its bytes in memory.
 struct Permanence {
     PermanenceStatus status = PermanenceStatus::Ok;
     // The header items read, raw bytes as in the file (1 to 4 of them; on
-    // EndsInHeader the ones read before the file ended).
+    // EndsInHeader the ones read before the file ended). A longer item keeps
+    // its first maxHeaderItemBytes bytes, cut between two characters, and
+    // ends with "…" in its own encoding (UTF-8, or else Windows-1252).
     std::vector<std::string> header;
     // The numeric value of every spin item, in file order (empty unless Ok).
     std::vector<double> spins;

@@ -1,5 +1,8 @@
 #include "core/permanence_intake.h"
 
+#include "core/deep_path.h"
+#include "core/descriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -9,23 +12,6 @@
 namespace sorvik1 {
 
 namespace {
-
-// Closes the descriptor on every way out.
-class Descriptor {
-  public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-  private:
-    int descriptor_;
-};
 
 FileKind kindOf(mode_t mode) {
     if (S_ISREG(mode)) {
@@ -89,7 +75,7 @@ long systemReadStep(int descriptor, char* buffer, std::size_t size) {
 
 FileBytes readPermanenceBytes(const std::string& path, const ReadStep& read,
                               std::uint64_t maxBytes) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const Descriptor file(openDeep(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) {
         return openFailure(path, errno);
     }

@@ -20,8 +20,8 @@ unsigned char byteAt(std::string_view text, std::size_t i) {
     return static_cast<unsigned char>(text[i]);
 }
 
-// The length of the well-formed UTF-8 sequence at i, or 0 when there is none:
-// no overlong forms, no surrogates, nothing above U+10FFFF.
+} // namespace
+
 std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
     const unsigned char lead = byteAt(text, i);
     if (lead < 0x80) {
@@ -69,6 +69,8 @@ bool isValidUtf8(std::string_view text) {
     }
     return true;
 }
+
+namespace {
 
 // Every Windows-1252 character lies below U+10000, so three bytes suffice.
 void appendUtf8(std::string& out, char32_t code) {

@@ -13,4 +13,9 @@ namespace sorvik1 {
 // control character.
 std::string fileTextToUtf8(std::string_view bytes);
 
+// The length of the well-formed UTF-8 sequence at byte `i`, or 0 when none
+// starts there: no overlong forms, no surrogates, nothing above U+10FFFF.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
+bool isValidUtf8(std::string_view text);
+
 } // namespace sorvik1

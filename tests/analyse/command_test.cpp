@@ -17,6 +17,7 @@ struct MemoryCase {
     const char* name;
     std::vector<std::string_view> extra;
     bool namesList;
+    bool namesGaps;
 };
 
 class MemoryShortage : public testing::TestWithParam<MemoryCase> {
@@ -24,8 +25,8 @@ class MemoryShortage : public testing::TestWithParam<MemoryCase> {
     void TearDown() override { sorvik1::setAllocationFailure({}); }
 };
 
-// Too little memory is an answer with exit status 1, and the hint about
-// --liste comes only when --liste was asked for.
+// Too little memory is an answer with exit status 1, and the hint names
+// each option given that keeps every start.
 TEST_P(MemoryShortage, IsReportedAndExitsWithOne) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("sorvik1-command-" + std::string(GetParam().name) + ".txt");
@@ -42,6 +43,8 @@ TEST_P(MemoryShortage, IsReportedAndExitsWithOne) {
     std::filesystem::remove(path);
     EXPECT_NE(err.str().find("aus Mangel an Speicher"), std::string::npos) << err.str();
     EXPECT_EQ(err.str().find("--liste") != std::string::npos, GetParam().namesList) << err.str();
+    EXPECT_EQ(err.str().find("--abstaende") != std::string::npos, GetParam().namesGaps)
+        << err.str();
 }
 
 // A simulation's worker that runs out of memory for the list is answered
@@ -58,8 +61,11 @@ TEST_F(MemoryShortage, OnASimulationWorkerIsReported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemoryShortage,
-                         testing::Values(MemoryCase{"WithoutList", {}, false},
-                                         MemoryCase{"WithList", {"--liste"}, true}),
+                         testing::Values(MemoryCase{"WithoutList", {}, false, false},
+                                         MemoryCase{"WithList", {"--liste"}, true, false},
+                                         MemoryCase{"WithGaps", {"--abstaende"}, false, true},
+                                         MemoryCase{
+                                             "WithBoth", {"--liste", "--abstaende"}, true, true}),
                          [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

@@ -40,20 +40,37 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
               "quelle,kopf,figur,null,wuerfe,gezaehlte_wuerfe,vorkommen,erwartet,"
               "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
               "erwartete_wartezeit,p_mindestens_eins,laengster_ausbleiber,ausbleiber_ab,"
-              "erwarteter_laengster_ausbleiber,p_ausbleiber_mindestens,p_ausbleiber_fehler,"
-              "startwuerfe");
+              "erwarteter_laengster_ausbleiber,p_ausbleiber_mindestens,p_ausbleiber_fehler");
     EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
-                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,3\r\n"),
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,\r\n"),
               std::string::npos)
         << csv;
+    // The start spins follow as a table of their own.
+    EXPECT_NE(csv.find(",,,\r\n\r\nquelle,wurf\r\n\"a,b \"\"c\"\".txt\",3\r\n"), std::string::npos)
+        << csv;
+}
+
+// A name a spreadsheet would run is text; the numbers stay numbers.
+TEST(Output, CsvGuardsTextsAgainstFormulas) {
+    SourceReport report = fileReport("=1+1.txt");
+    report.header = {"@SUM(1+1)"};
+    report.moments.variance = 0.16;
+    report.moments.standardDeviation = 0.4;
+    report.moments.expected = 2;
+    std::ostringstream out;
+    writeCsv(out, {report}, optionsFor(false));
+    EXPECT_NE(out.str().find("\r\n'=1+1.txt,'@SUM(1+1),rr.s,bricht,10,10,1,2,0.4,-2.5,"),
+              std::string::npos)
+        << out.str();
 }
 
 TEST(Output, JsonIsValidUtf8WithMissingValuesAsNull) {
     std::ostringstream out;
     writeJson(out, {fileReport("tisch\x01\xe4.txt")}, optionsFor(true));
     const std::string json = out.str();
-    // The control character is escaped; the Windows-1252 byte becomes "ä".
-    EXPECT_NE(json.find("\"quelle\": \"tisch\\u0001\xc3\xa4.txt\""), std::string::npos) << json;
+    // The control character is escaped; the byte that is not UTF-8 is
+    // written as on the terminal.
+    EXPECT_NE(json.find("\"quelle\": \"tisch\\u0001\\\\xE4.txt\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"z_wert\": null"), std::string::npos);
     EXPECT_NE(json.find("\"mittlerer_abstand\": null"), std::string::npos);
     EXPECT_NE(json.find("\"vorkommen\": 1,"), std::string::npos);
@@ -88,7 +105,7 @@ TEST(Output, TextShowsControlCharactersEscaped) {
     writeText(out, {report}, optionsFor(false));
     const std::string text = out.str();
     EXPECT_NE(text.find("t\\x1B]0;x\\x07.txt\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Tisch\\x1B[2J\\x9B1 /"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tisch\\x1B[2J\\u{009B}1 /"), std::string::npos) << text;
     EXPECT_EQ(text.find('\x1b'), std::string::npos);
 }
 

@@ -29,6 +29,7 @@ TEST(SearchCommandLine, RefusesWhatDoesNotFit) {
                           Case{{"--suche", "0", "--spins", "9"}, "1 bis 10"},
                           Case{{"--suche", "3", "--figur", "rr", "--spins", "9"}, "--figur"},
                           Case{{"--suche", "3", "--liste", "--spins", "9"}, "--liste"},
+                          Case{{"--suche", "3", "--abstaende", "--spins", "9"}, "--abstaende"},
                           Case{{"--suche", "3", "--threads", "2", "--spins", "9"}, "--threads"},
                           Case{{"--suche", "3", "--top", "0", "--spins", "9"}, "--top"},
                           Case{{"--luecken", "--figur", "r", "--spins", "9"}, "--suche"},

@@ -272,12 +272,16 @@ TEST(EvaluationFolder, ListsTxtFilesOnceDespiteALinkLoop) {
     EXPECT_TRUE(sorvik1::permanenceFilesIn((folder.path() / "none").string(), {}).files.empty());
 }
 
-// As root every folder is readable; the unreadable one is tried as nobody.
+// As root every folder is readable; the unreadable one, and the one that
+// can be read but not entered, are tried as nobody.
 TEST(EvaluationFolder, ListsAnUnreadableSubFolderAsRefused) {
     TempFolder folder;
     folder.write("ok/a.txt", "x");
     folder.write("closed/b.txt", "x");
+    folder.write("readonly/c.txt", "x");
     fs::permissions(folder.path() / "closed", fs::perms::none);
+    fs::permissions(folder.path() / "readonly",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     if (geteuid() == 0) {
         const char* nobody = std::getenv("SORVIK1_AS_NOBODY");
         if (nobody == nullptr) {
@@ -299,8 +303,9 @@ TEST(EvaluationFolder, ListsAnUnreadableSubFolderAsRefused) {
     const fs::path root = given != nullptr ? fs::path(given) : folder.path();
     const auto listing = sorvik1::permanenceFilesIn(root.string(), {});
     EXPECT_EQ(listing.files, std::vector<std::string>{(root / "ok" / "a.txt").string()});
-    ASSERT_EQ(listing.refused.size(), 1u);
+    ASSERT_EQ(listing.refused.size(), 2u);
     EXPECT_EQ(listing.refused[0].path, (root / "closed").string());
+    EXPECT_EQ(listing.refused[1].path, (root / "readonly").string());
 }
 
 } // namespace

@@ -163,7 +163,22 @@ INSTANTIATE_TEST_SUITE_P(
                     HeaderCase{"RawBytesKept",
                                "Spielbank K\xF6ln\r\nA\r\nB\r\nC\r\n",
                                PermanenceStatus::Ok,
-                               {"Spielbank K\xF6ln", "A", "B", "C"}}),
+                               {"Spielbank K\xF6ln", "A", "B", "C"}},
+                    // A long item is cut between two characters and ends
+                    // with an ellipsis in its own encoding.
+                    HeaderCase{"LongUtf8ItemCutBeforeACharacter",
+                               "Spielbank\r\n" + std::string(998, 'a') + "\xE2\x82\xAC" +
+                                   std::string(5000, 'b') + "\r\nB\r\nC\r\n",
+                               PermanenceStatus::Ok,
+                               {"Spielbank", std::string(998, 'a') + "\xE2\x80\xA6", "B", "C"}},
+                    HeaderCase{"LongWindows1252ItemCutAtTheBound",
+                               "Spielbank\r\n" + std::string(300'000, '\x80') + "\r\nB\r\nC\r\n",
+                               PermanenceStatus::Ok,
+                               {"Spielbank", std::string(1000, '\x80') + "\x85", "B", "C"}},
+                    HeaderCase{"ItemOfTheBoundKeptWhole",
+                               "Spielbank\r\n" + std::string(1000, 'a') + "\r\nB\r\nC\r\n",
+                               PermanenceStatus::Ok,
+                               {"Spielbank", std::string(1000, 'a'), "B", "C"}}),
     [](const auto& c) { return c.param.name; });
 
 // A file of `count` spins in `item` each, built in memory.

@@ -178,4 +178,22 @@ TEST_F(EvaluationExport, CopyTakesTheSelectedRows) {
     EXPECT_EQ(lines[1].count(QChar('\t')), EvaluationModel::columnCount_ - 1);
 }
 
+// A header a spreadsheet would run as a formula arrives as text, in the
+// file and on the clipboard; the numbers stay numbers.
+TEST_F(EvaluationExport, FormulasArriveAsText) {
+    EvaluationWindow* window = open();
+    chooser->files << write(QStringLiteral("+SUM(1).txt"),
+                            permanence(200, 5, "D").replace("Tisch 1", "@SUM(1+1)"));
+    window->chooseFiles();
+    ASSERT_TRUE(waitDone(*window));
+    const QList<QStringList> saved = savedCsv(*window);
+    EXPECT_TRUE(saved[1][EvaluationModel::File].endsWith(QStringLiteral("+SUM(1).txt")));
+    EXPECT_EQ(saved[1][EvaluationModel::Table], QStringLiteral("'@SUM(1+1)"));
+    window->copyRows();
+    const QStringList copied =
+        QApplication::clipboard()->text().split(QStringLiteral("\r\n"))[1].split(QChar('\t'));
+    EXPECT_EQ(copied[EvaluationModel::Table], QStringLiteral("'@SUM(1+1)"));
+    EXPECT_FALSE(copied[EvaluationModel::ZValue].startsWith(QChar('\'')));
+}
+
 } // namespace

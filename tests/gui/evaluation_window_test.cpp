@@ -171,6 +171,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Cancelling ends at once, even in the middle of long files, keeps only
 // whole rows and says the total is partial.
+// A header line of megabytes is kept to its first thousand bytes and
+// elided to its column; the spins still count.
+TEST_F(Evaluation, LongHeaderIsElidedToItsColumn) {
+    QByteArray bytes = permanence(500, 4, "01.01.2020");
+    bytes.replace("Tisch 1", QByteArray(4 << 20, 'x'));
+    EvaluationWindow* window = open();
+    chooser->files = {write(QStringLiteral("lang.txt"), bytes)};
+    window->chooseFiles();
+    ASSERT_TRUE(waitDone(*window));
+    QTableView& view = table(*window);
+    const QString shown = view.model()->index(0, EvaluationModel::Table).data().toString();
+    EXPECT_EQ(shown, QString(1000, QChar('x')) + QChar(0x2026));
+    EXPECT_EQ(view.model()->index(0, EvaluationModel::Spins).data().toString(),
+              QStringLiteral("500"));
+    EXPECT_LE(view.columnWidth(EvaluationModel::Table),
+              view.horizontalHeader()->maximumSectionSize());
+    EXPECT_LT(view.horizontalHeader()->maximumSectionSize(),
+              view.fontMetrics().horizontalAdvance(shown));
+}
+
 TEST_F(Evaluation, CancelStopsQuicklyAndLabelsThePartialTotal) {
     const QByteArray bytes = permanence(1'000'000, 7, "1.1.2020");
     for (int i = 0; i < 12; ++i) {
