@@ -48,16 +48,19 @@ nlohmann::ordered_json value(double number) {
     return number == 0.0 ? 0.0 : number;
 }
 
+// Three significant digits; below the smallest double's reach a bound.
+std::string pText(double p) {
+    return p < smallestShownP ? "< 1e-300" : number("%.3g", p);
+}
+
 } // namespace
 
 const char* methodKey(PValueMethod method) {
     switch (method) {
-    case PValueMethod::Normal:
-        return "normal";
-    case PValueMethod::PolyaAeppli:
-        return "polya_aeppli";
-    case PValueMethod::Binomial:
-        return "binomial";
+    case PValueMethod::Exact:
+        return "exakt";
+    case PValueMethod::Saddlepoint:
+        return "sattelpunkt";
     case PValueMethod::None:
         break;
     }
@@ -66,12 +69,10 @@ const char* methodKey(PValueMethod method) {
 
 const char* methodLabel(PValueMethod method) {
     switch (method) {
-    case PValueMethod::Normal:
-        return "Normal";
-    case PValueMethod::PolyaAeppli:
-        return "Pólya-Aeppli";
-    case PValueMethod::Binomial:
-        return "Binomial";
+    case PValueMethod::Exact:
+        return "exakt";
+    case PValueMethod::Saddlepoint:
+        return "Sattelpunkt";
     case PValueMethod::None:
         break;
     }
@@ -97,10 +98,10 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         << number("%.1f", result.expectedBeyondThree) << '\n'
         << "Auffällig           " << result.flagged
         << " (p nach Holm über alle Figuren unter 0.05)\n"
-        << "p-Wert              zweiseitig; ab " << normalFromExpectation
-        << " erwarteten Vorkommen normal genähert, darunter Pólya-Aeppli\n"
-        << "                    (Häufungen) oder binomial mit exaktem Mittel und exakter "
-           "Varianz\n";
+        << "p-Wert              zweiseitig; exakt aus der Verteilung der Zahl, wo das\n"
+        << "                    höchstens " << number("%.0e", exactCountWork)
+        << " Rechenschritte kostet, sonst Sattelpunktnäherung\n"
+        << "                    (höchstens 10 % relativer Fehler für p von 1e-8 bis 0.05)\n";
     if (report.rows.empty()) {
         return;
     }
@@ -115,8 +116,8 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         out << padded(figureText(f.figure), 10) << padded(std::to_string(f.found), 11)
             << padded(number("%.2f", f.expected), 12)
             << padded(number("%.2f", f.standardDeviation), 9) << padded(number("%.2f", f.z), 8)
-            << padded(number("%.3g", f.p.p), 11) << padded(number("%.3g", f.adjustedP), 11) << "  "
-            << method << (f.flagged ? "ja" : "") << '\n';
+            << padded(pText(f.p.p), 11) << padded(pText(f.adjustedP), 11) << "  " << method
+            << (f.flagged ? "ja" : "") << '\n';
     }
 }
 
@@ -150,7 +151,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
         {"z_mindestens_3", result.beyondThree},
         {"z_mindestens_3_zufall", value(result.expectedBeyondThree)},
         {"auffaellig", result.flagged},
-        {"normal_ab_erwartung", normalFromExpectation},
+        {"p_exakt_bis_aufwand", exactCountWork},
     };
     if (report.seed) {
         summary["startwert"] = *report.seed;
