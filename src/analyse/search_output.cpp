@@ -19,7 +19,10 @@ std::string number(const char* format, double value) {
     }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
+    // A value that rounds to zero is "0.00", never "-0.00".
+    const std::string text = buffer;
+    const bool zero = text.find_first_not_of("-0.") == std::string::npos;
+    return zero && text.starts_with('-') ? text.substr(1) : text;
 }
 
 std::string padded(const std::string& text, std::size_t width) {

@@ -31,13 +31,15 @@ struct Cumulants {
 // A step's increment has settled when it changed by less than this, in
 // units of the quantity's scale, over the longest sequence; or, where that
 // is below what rounding lets a step tell apart, by less than a few units
-// of rounding. K itself needs no more than an absolute 1e-10 (it moves p by
-// that share), K' that much of a standard deviation, K'' that share.
+// of rounding of the sum so far. K itself needs no more than an absolute
+// 1e-10 (it moves p by that share), K' that much of a standard deviation,
+// K'' that share.
 constexpr double settledShare = 1e-10;
 constexpr double roundingShare = 1e-14;
 
-bool settled(double step, double before, double scale, double steps) {
-    return std::abs(step - before) <= std::max(settledShare / steps, roundingShare) * scale;
+bool settled(double step, double before, double sum, double scale, double steps) {
+    return std::abs(step - before) <=
+           std::max(settledShare / steps * scale, roundingShare * (std::abs(sum) + scale));
 }
 
 // Steps u0 M(t)^k 1 and its derivatives in t, M(t) the automaton's matrix
@@ -109,9 +111,10 @@ Cumulants cumulants(const OccurrenceAutomaton& automaton,
             }
         }
         const double curvature = std::abs(now.curvature) + steps * std::abs(step.curvature);
-        const bool still = settled(step.value, before.value, 1.0, steps) &&
-                           settled(step.slope, before.slope, 1.0 + std::sqrt(curvature), steps) &&
-                           settled(step.curvature, before.curvature, curvature, steps);
+        const bool still =
+            settled(step.value, before.value, now.value, 1.0, steps) &&
+            settled(step.slope, before.slope, now.slope, 1.0 + std::sqrt(curvature), steps) &&
+            settled(step.curvature, before.curvature, now.curvature, curvature, steps);
         calm = still && spin >= 2 * span ? calm + 1 : 0;
         if (calm > span) {
             for (; next != sequencesOf.end(); ++next) {
@@ -155,7 +158,7 @@ double tail(const OccurrenceAutomaton& automaton, const std::map<std::int64_t, i
     for (int iteration = 0; iteration < 100; ++iteration) {
         k = cumulants(automaton, sequencesOf, span, t);
         const double miss = k.slope - y;
-        if (std::abs(miss) <= 1e-9 * std::sqrt(k.curvature) || k.curvature <= 0.0) {
+        if (std::abs(miss) <= 1e-6 * std::sqrt(k.curvature) || k.curvature <= 0.0) {
             break;
         }
         (miss > 0 ? above : below) = t;

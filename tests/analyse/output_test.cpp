@@ -116,6 +116,18 @@ INSTANTIATE_TEST_SUITE_P(
                     ProbabilityCase{"Json", writeJson, "\"p_mindestens_eins\": 0.0,"}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// Without a counted spin there is no stretch without a start, so neither its
+// length nor where it begins is made up.
+TEST(Output, NoCountedSpinHasNoLongestAbsence) {
+    SourceReport report = fileReport("nullen.txt");
+    report.scan.spins = 2;
+    report.scan.positions = 0;
+    std::ostringstream out;
+    writeJson(out, {report}, optionsFor(false));
+    EXPECT_NE(out.str().find("\"laengster_ausbleiber\": null"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("\"ausbleiber_ab\": null"), std::string::npos) << out.str();
+}
+
 } // namespace
 
 // The distances go out one row or object per distance, the last one for it
