@@ -82,8 +82,11 @@ void addAbsence(std::vector<Field>& fields, const SourceReport& report, bool ski
         fields.push_back(longest);
         fields.push_back(whole("ausbleiber_ab", startLabel, report.longest.firstPosition + 1));
     }
+    const auto& expected = report.expectedLongest;
     fields.push_back(decimal("erwarteter_laengster_ausbleiber", "Ausbleiber erwartet",
-                             report.expectedLongest.value_or(none), 3, spinsUnit));
+                             expected ? expected->length : none, 3, spinsUnit));
+    fields.push_back(decimal("erwarteter_ausbleiber_fehler", "Fehlerschranke Erwartung",
+                             expected ? expected->errorBound : none, 3, spinsUnit));
     const auto& chanceOf = report.longestChance;
     fields.push_back(chance("p_ausbleiber_mindestens", "P(so langer Ausbleiber)",
                             chanceOf ? std::optional(chanceOf->probability) : std::nullopt));

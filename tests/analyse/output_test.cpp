@@ -40,10 +40,11 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
               "quelle,kopf,figur,null,wuerfe,gezaehlte_wuerfe,vorkommen,erwartet,"
               "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
               "erwartete_wartezeit,p_mindestens_eins,laengster_ausbleiber,ausbleiber_ab,"
-              "erwarteter_laengster_ausbleiber,p_ausbleiber_mindestens,p_ausbleiber_fehler,"
+              "erwarteter_laengster_ausbleiber,erwarteter_ausbleiber_fehler,p_ausbleiber_"
+              "mindestens,p_ausbleiber_fehler,"
               "startwuerfe");
     EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
-                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,3\r\n"),
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,,3\r\n"),
               std::string::npos)
         << csv;
 }
