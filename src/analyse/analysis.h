@@ -28,7 +28,7 @@ struct SourceReport {
     // The longest stretch of counted spins without a start, and what chance
     // says of it; none where the law could not be worked out exactly.
     Absence longest;
-    std::optional<double> expectedLongest;
+    std::optional<ExpectedLongest> expectedLongest;
     std::optional<AbsenceChance> longestChance;
     // With --abstaende, when a zero breaks the figure.
     std::optional<GapHistogram> gaps;

@@ -66,17 +66,27 @@ std::string joined(const std::vector<std::string>& items) {
 // The longest stretch without a start: where it begins counts positions
 // from 1, which are spin numbers only when every spin counts; the label
 // says which, so nobody looks for it at the wrong spin of a file.
+// Without a counted spin there is no stretch at all: its length and start
+// read as missing, not as a stretch of 0 at spin 1.
 void addAbsence(std::vector<Field>& fields, const SourceReport& report, bool skipped,
                 const std::string& spinsUnit) {
-    Field longest = whole("laengster_ausbleiber", "Längster Ausbleiber", report.longest.length);
-    longest.text += spinsUnit;
-    fields.push_back(longest);
-    fields.push_back(
-        whole("ausbleiber_ab",
-              skipped ? "Längster Ausbleiber ab gezähltem Wurf" : "Längster Ausbleiber ab Wurf",
-              report.longest.firstPosition + 1));
+    const char* startLabel =
+        skipped ? "Längster Ausbleiber ab gezähltem Wurf" : "Längster Ausbleiber ab Wurf";
+    if (report.scan.positions <= 0) {
+        fields.push_back(
+            {"laengster_ausbleiber", "Längster Ausbleiber", missing, std::monostate{}});
+        fields.push_back({"ausbleiber_ab", startLabel, missing, std::monostate{}});
+    } else {
+        Field longest = whole("laengster_ausbleiber", "Längster Ausbleiber", report.longest.length);
+        longest.text += spinsUnit;
+        fields.push_back(longest);
+        fields.push_back(whole("ausbleiber_ab", startLabel, report.longest.firstPosition + 1));
+    }
+    const auto& expected = report.expectedLongest;
     fields.push_back(decimal("erwarteter_laengster_ausbleiber", "Ausbleiber erwartet",
-                             report.expectedLongest.value_or(none), 3, spinsUnit));
+                             expected ? expected->length : none, 3, spinsUnit));
+    fields.push_back(decimal("erwarteter_ausbleiber_fehler", "Fehlerschranke Erwartung",
+                             expected ? expected->errorBound : none, 3, spinsUnit));
     const auto& chanceOf = report.longestChance;
     fields.push_back(chance("p_ausbleiber_mindestens", "P(so langer Ausbleiber)",
                             chanceOf ? std::optional(chanceOf->probability) : std::nullopt));

@@ -25,10 +25,13 @@ Figurensuche (statt --figur):
   --suche K          zählt jede Figur der Spannweite 1 bis K (K höchstens 10),
                      die mit einer Farbe beginnt und endet, in allen Quellen
                      zusammen, und stellt jede neben den Zufall: Vorkommen,
-                     Erwartung, Standardabweichung, z, zweiseitiges p (ab 1000
-                     erwarteten Vorkommen normal genähert, darunter nach
-                     Pólya-Aeppli oder binomial) und p nach Holm über alle
-                     Figuren. "auffällig" heißt: p nach Holm unter 0.05.
+                     Erwartung, Standardabweichung, z, zweiseitiges p und p
+                     nach Holm über alle Figuren. p ist exakt (Methode
+                     "exakt"), wo die Verteilung der Zahl höchstens 1e6
+                     Rechenschritte kostet, sonst eine Sattelpunktnäherung
+                     ("sattelpunkt") mit höchstens 10 % relativem Fehler für
+                     p von 1e-8 bis 0.05. p unter 1e-300 steht als "< 1e-300".
+                     "auffällig" heißt: p nach Holm unter 0.05.
   --luecken          auch Figuren mit freien Positionen zwischen den Enden.
   --top N            nur die N Figuren mit dem höchsten und die N mit dem
                      niedrigsten z (Vorgabe: alle, nach z geordnet).

@@ -20,7 +20,10 @@ std::string number(const char* format, double value) {
     }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
+    // A value that rounds to zero is "0.00", never "-0.00".
+    const std::string text = buffer;
+    const bool zero = text.find_first_not_of("-0.") == std::string::npos;
+    return zero && text.starts_with('-') ? text.substr(1) : text;
 }
 
 std::string padded(const std::string& text, std::size_t width) {
@@ -49,30 +52,19 @@ nlohmann::ordered_json value(double number) {
     return number == 0.0 ? 0.0 : number;
 }
 
-} // namespace
-
-const char* methodKey(PValueMethod method) {
-    switch (method) {
-    case PValueMethod::Normal:
-        return "normal";
-    case PValueMethod::PolyaAeppli:
-        return "polya_aeppli";
-    case PValueMethod::Binomial:
-        return "binomial";
-    case PValueMethod::None:
-        break;
-    }
-    return "keine";
+// Three significant digits; below the smallest double's reach a bound.
+std::string pText(double p) {
+    return p < smallestShownP ? "< 1e-300" : number("%.3g", p);
 }
+
+} // namespace
 
 const char* methodLabel(PValueMethod method) {
     switch (method) {
-    case PValueMethod::Normal:
-        return "Normal";
-    case PValueMethod::PolyaAeppli:
-        return "Pólya-Aeppli";
-    case PValueMethod::Binomial:
-        return "Binomial";
+    case PValueMethod::Exact:
+        return "exakt";
+    case PValueMethod::Saddlepoint:
+        return "Sattelpunkt";
     case PValueMethod::None:
         break;
     }
@@ -98,10 +90,10 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         << number("%.1f", result.expectedBeyondThree) << '\n'
         << "Auffällig           " << result.flagged
         << " (p nach Holm über alle Figuren unter 0.05)\n"
-        << "p-Wert              zweiseitig; ab " << normalFromExpectation
-        << " erwarteten Vorkommen normal genähert, darunter Pólya-Aeppli\n"
-        << "                    (Häufungen) oder binomial mit exaktem Mittel und exakter "
-           "Varianz\n";
+        << "p-Wert              zweiseitig; exakt aus der Verteilung der Zahl, wo das\n"
+        << "                    höchstens " << number("%.0e", exactCountWork)
+        << " Rechenschritte kostet, sonst Sattelpunktnäherung\n"
+        << "                    (höchstens 10 % relativer Fehler für p von 1e-8 bis 0.05)\n";
     if (report.rows.empty()) {
         return;
     }
@@ -116,8 +108,8 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         out << padded(figureText(f.figure), 10) << padded(std::to_string(f.found), 11)
             << padded(number("%.2f", f.expected), 12)
             << padded(number("%.2f", f.standardDeviation), 9) << padded(number("%.2f", f.z), 8)
-            << padded(number("%.3g", f.p.p), 11) << padded(number("%.3g", f.adjustedP), 11) << "  "
-            << method << (f.flagged ? "ja" : "") << '\n';
+            << padded(pText(f.p.p), 11) << padded(pText(f.adjustedP), 11) << "  " << method
+            << (f.flagged ? "ja" : "") << '\n';
     }
 }
 
@@ -129,7 +121,7 @@ void writeSearchCsv(std::ostream& out, const SearchReport& report) {
         const FigureFinding& f = report.result.figures[row];
         out << figureText(f.figure) << ',' << f.figure.span() << ',' << f.figure.occupiedCount()
             << ',' << f.found << ',' << plain(f.expected) << ',' << plain(f.standardDeviation)
-            << ',' << plain(f.z) << ',' << plain(f.p.p) << ',' << methodKey(f.p.method) << ','
+            << ',' << plain(f.z) << ',' << plain(f.p.p) << ',' << pValueMethodKey(f.p.method) << ','
             << plain(f.adjustedP) << ',' << (f.flagged ? "ja" : "nein") << "\r\n";
     }
 }
@@ -151,7 +143,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
         {"z_mindestens_3", result.beyondThree},
         {"z_mindestens_3_zufall", value(result.expectedBeyondThree)},
         {"auffaellig", result.flagged},
-        {"normal_ab_erwartung", normalFromExpectation},
+        {"p_exakt_bis_aufwand", exactCountWork},
     };
     if (report.seed) {
         summary["startwert"] = *report.seed;
@@ -167,7 +159,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
                            {"standardabweichung", value(f.standardDeviation)},
                            {"z_wert", value(f.z)},
                            {"p_wert", value(f.p.p)},
-                           {"p_methode", methodKey(f.p.method)},
+                           {"p_methode", pValueMethodKey(f.p.method)},
                            {"p_holm", value(f.adjustedP)},
                            {"auffaellig", f.flagged}});
     }

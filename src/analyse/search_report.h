@@ -27,8 +27,6 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err);
 // last; with `top`, only the `top` highest and the `top` lowest.
 std::vector<std::size_t> shownRows(const SearchResult& result, std::optional<int> top);
 
-// Short machine name of a p-value's method, and its German label.
-const char* methodKey(PValueMethod method);
 const char* methodLabel(PValueMethod method);
 
 void writeSearchText(std::ostream& out, const SearchReport& report);

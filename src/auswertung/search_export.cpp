@@ -2,26 +2,8 @@
 
 #include "auswertung/evaluation_export.h"
 #include "auswertung/search_model.h"
+#include "core/count_significance.h"
 #include "core/figure_text.h"
-
-namespace {
-
-// The tool's short names, so that a sheet from either reads the same.
-QString methodKey(sorvik1::PValueMethod method) {
-    switch (method) {
-    case sorvik1::PValueMethod::Normal:
-        return QStringLiteral("normal");
-    case sorvik1::PValueMethod::PolyaAeppli:
-        return QStringLiteral("polya_aeppli");
-    case sorvik1::PValueMethod::Binomial:
-        return QStringLiteral("binomial");
-    case sorvik1::PValueMethod::None:
-        break;
-    }
-    return QStringLiteral("keine");
-}
-
-} // namespace
 
 QString searchCsv(const SearchModel& model, const QList<int>& rows) {
     QStringList lines{QStringLiteral("figur;spannweite;besetzt;vorkommen;erwartet;"
@@ -38,7 +20,7 @@ QString searchCsv(const SearchModel& model, const QList<int>& rows) {
                              spreadsheetNumber(f.standardDeviation),
                              spreadsheetNumber(f.z),
                              spreadsheetNumber(f.p.p),
-                             methodKey(f.p.method),
+                             QString::fromLatin1(sorvik1::pValueMethodKey(f.p.method)),
                              spreadsheetNumber(f.adjustedP),
                              f.flagged ? QStringLiteral("ja") : QStringLiteral("nein")}
                      .join(QChar(';'));

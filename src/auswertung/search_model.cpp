@@ -12,20 +12,22 @@ namespace {
 
 constexpr int pictureCell = 10;
 
-// A p-value keeps three significant digits however small it is.
+// A p-value keeps three significant digits however small it is; below the
+// smallest double's reach it reads as a bound.
 QString pText(double p) {
+    if (p < sorvik1::smallestShownP) {
+        return QStringLiteral("< 1e-300");
+    }
     static const QLocale german(QLocale::German, QLocale::Germany);
     return german.toString(p, 'g', 3);
 }
 
 QString methodText(sorvik1::PValueMethod method) {
     switch (method) {
-    case sorvik1::PValueMethod::Normal:
-        return QStringLiteral("Normal");
-    case sorvik1::PValueMethod::PolyaAeppli:
-        return QStringLiteral("Pólya-Aeppli");
-    case sorvik1::PValueMethod::Binomial:
-        return QStringLiteral("Binomial");
+    case sorvik1::PValueMethod::Exact:
+        return QStringLiteral("exakt");
+    case sorvik1::PValueMethod::Saddlepoint:
+        return QStringLiteral("Sattelpunkt");
     case sorvik1::PValueMethod::None:
         break;
     }

@@ -33,10 +33,11 @@ const QString flagNote = QStringLiteral(
     "Fälle vor.");
 
 QString methodNote() {
-    return QStringLiteral("p ist zweiseitig: ab %1 erwarteten Vorkommen aus der Normalverteilung, "
-                          "darunter aus der Pólya-Aeppli- oder der Binomialverteilung mit dem "
-                          "exakten Mittel und der exakten Varianz.")
-        .arg(germannumbers::whole(static_cast<std::int64_t>(sorvik1::normalFromExpectation)));
+    return QStringLiteral("p ist zweiseitig: exakt aus der Verteilung der Zahl der Vorkommen, "
+                          "wo das höchstens %1 Million Rechenschritte kostet, sonst aus einer "
+                          "Sattelpunktnäherung, die für p zwischen 1e-8 und 0,05 höchstens 10 % "
+                          "vom exakten Wert abweicht.")
+        .arg(germannumbers::whole(static_cast<std::int64_t>(sorvik1::exactCountWork / 1e6)));
 }
 
 } // namespace

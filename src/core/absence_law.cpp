@@ -59,7 +59,8 @@ AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::i
     if (length > stretch.positions) {
         return {0.0, 0.0};
     }
-    if (stretch.startable <= 0 || law.span() == 0) {
+    if (stretch.startable <= 0 || law.span() == 0 ||
+        length <= stretch.positions - stretch.startable) {
         return {1.0, 0.0};
     }
     const Windows windows = windowsOf(law, stretch, length);
@@ -84,36 +85,43 @@ AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::i
     return {chance, std::max(chance - low, high - chance)};
 }
 
-double expectedLongest(const StartLaw& law, const Stretch& stretch) {
+ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch) {
     const std::int64_t n = stretch.positions;
     if (n <= 0) {
-        return 0.0;
+        return {};
     }
-    const auto chance = [&](std::int64_t length) {
-        return longestAtLeast(law, stretch, length).probability;
-    };
-    // Below `sure` every length is reached for certain, from `never` on none.
-    const std::int64_t sure = firstFailing(1, n, [&](std::int64_t l) { return chance(l) >= 1.0; });
+    const auto chance = [&](std::int64_t length) { return longestAtLeast(law, stretch, length); };
+    // Below `sure` every length is reached for certain, from `never` on none
+    // (what is left there, below 1e-18 each, is bounded too).
+    const std::int64_t sure =
+        firstFailing(1, n, [&](std::int64_t l) { return chance(l).probability >= 1.0; });
     const std::int64_t never =
-        firstFailing(sure, n, [&](std::int64_t l) { return chance(l) > 1e-18; });
-    double sum = static_cast<double>(sure - 1);
+        firstFailing(sure, n, [&](std::int64_t l) { return chance(l).probability > 1e-18; });
+    ExpectedLongest expected{static_cast<double>(sure - 1),
+                             1e-18 * static_cast<double>(n - never + 1)};
     constexpr std::int64_t mostTerms = 200'000;
     if (never - sure <= mostTerms) {
         for (std::int64_t l = sure; l < never; ++l) {
-            sum += chance(l);
+            const AbsenceChance here = chance(l);
+            expected.length += here.probability;
+            expected.errorBound += here.errorBound;
         }
-        return sum;
+        return expected;
     }
     // Over a long range the chance changes slowly from one length to the
-    // next: the trapezoid rule on evenly spread lengths.
+    // next: the trapezoid rule on evenly spread lengths. For a falling
+    // chance it misses at most half the fall over each interval.
     const double width = static_cast<double>(never - sure) / mostTerms;
-    double previous = chance(sure);
+    AbsenceChance previous = chance(sure);
     for (std::int64_t i = 1; i <= mostTerms; ++i) {
-        const double here = chance(sure + static_cast<std::int64_t>(std::llround(width * i)));
-        sum += width * (previous + here) / 2;
+        const AbsenceChance here =
+            chance(sure + static_cast<std::int64_t>(std::llround(width * static_cast<double>(i))));
+        expected.length += width * (previous.probability + here.probability) / 2;
+        expected.errorBound += width * (previous.errorBound + here.errorBound) / 2 +
+                               width * std::abs(previous.probability - here.probability) / 2;
         previous = here;
     }
-    return sum;
+    return expected;
 }
 
 std::vector<AbsencePoint> absenceDistribution(const StartLaw& law, const Stretch& stretch,

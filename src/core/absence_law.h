@@ -28,6 +28,8 @@ struct AbsenceChance {
 // The chance that the longest stretch of positions without a start, those
 // before the first and after the last start included, is at least `length`.
 //
+// The stretch after the last start holds the positions that cannot start
+// one, so every length up to their number is reached for certain.
 // A stretch of at least L is a window of L positions without a start that
 // begins the sequence or follows a start. The expected number of such
 // windows, lambda, is exact from the law. With fewer than 2L + 1 positions
@@ -43,8 +45,15 @@ struct AbsenceChance {
 // independent blocks of L positions (at least 1 - (1 - P(none in L))^k).
 AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length);
 
+struct ExpectedLongest {
+    double length = 0;
+    // |length - exact| never exceeds this: the chances' own bounds summed,
+    // with what the trapezoid rule may miss over a long range.
+    double errorBound = 0;
+};
+
 // E[longest] = the sum of P(longest >= L) over L >= 1.
-double expectedLongest(const StartLaw& law, const Stretch& stretch);
+ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch);
 
 struct AbsencePoint {
     std::int64_t length = 0;

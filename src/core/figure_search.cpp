@@ -166,8 +166,20 @@ std::vector<Figure> searchedFigures(int maxSpan, bool gaps) {
     return figures;
 }
 
+std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
+                                 const SearchSettings& settings) {
+    const SummedMoments moments(lengths, settings.maxSpan);
+    std::vector<CountLaw> laws;
+    for (const Figure& figure : searchedFigures(settings.maxSpan, settings.gaps)) {
+        laws.push_back(
+            CountLaw::of(figure, lengths, settings.rule, moments.of(figure, settings.rule)));
+    }
+    return laws;
+}
+
 SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
-                            const SearchProgress& progress, double from) {
+                            const SearchProgress& progress, double from,
+                            const std::vector<CountLaw>* laws) {
     SearchResult result;
     result.spins = counter.spins();
     result.sequences = static_cast<int>(counter.sequencePositions().size());
@@ -203,8 +215,12 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
             finding.expected = m.expected;
             finding.standardDeviation = m.standardDeviation;
             finding.z = zScore(static_cast<double>(finding.found), m);
-            finding.p = twoSidedPValue(finding.found, m.expected, m.variance);
-            beyond[i] = chanceBeyond(3.0, m.expected, m.variance);
+            const CountLaw law =
+                laws != nullptr
+                    ? (*laws)[i]
+                    : CountLaw::of(figures[i], counter.sequencePositions(), counter.rule(), m);
+            finding.p = law.twoSided(finding.found);
+            beyond[i] = law.beyondThree();
         }
     };
     // Two threads share the figures: each figure is judged on its own.

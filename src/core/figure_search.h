@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/count_law.h"
 #include "core/count_significance.h"
 #include "core/figure.h"
 #include "core/window_counter.h"
@@ -66,10 +67,18 @@ struct SearchResult {
 // Called with the share done, 0 .. 1; from the thread that searches.
 using SearchProgress = std::function<void(double)>;
 
-// Judges every figure from the counted windows. Progress runs from `from`
+// The law of every searched figure's count under chance, for sequences of
+// these numbers of counted spins, in the order of searchedFigures. Searches
+// over sequences of the same lengths can share them.
+std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
+                                 const SearchSettings& settings);
+
+// Judges every figure from the counted windows, by the given laws or, when
+// there are none, by laws computed on the way. Progress runs from `from`
 // to 1.
 SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
-                            const SearchProgress& progress, double from = 0.0);
+                            const SearchProgress& progress, double from = 0.0,
+                            const std::vector<CountLaw>* laws = nullptr);
 
 // Counts the windows of every sequence; with at least 2 * wordsPerThread
 // words, on two threads. Progress runs from 0 to 1.

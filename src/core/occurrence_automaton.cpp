@@ -41,11 +41,15 @@ void OccurrenceAutomaton::index(int span) {
     }
     const auto sink = static_cast<std::uint32_t>(states.size());
     next_.resize(states.size());
+    afterCompletion_.resize(states.size());
     for (std::size_t i = 0; i < states.size(); ++i) {
         for (std::size_t outcome = 0; outcome < outcomeCount; ++outcome) {
             const std::uint32_t alive = (states[i] | 1U) & accepts_[outcome];
             const bool ends = chance_[outcome] == 0.0 || (alive & completeBit_) != 0;
             next_[i][outcome] = ends ? sink : static_cast<std::uint32_t>(indexOf[alive << 1]);
+            const std::int32_t rest = indexOf[(alive & ~completeBit_) << 1];
+            afterCompletion_[i][outcome] =
+                chance_[outcome] == 0.0 || rest < 0 ? sink : static_cast<std::uint32_t>(rest);
         }
     }
 }

@@ -28,6 +28,12 @@ class OccurrenceAutomaton {
     std::uint32_t next(std::size_t state, std::size_t outcome) const {
         return next_[state][outcome];
     }
+    // Where counting goes on after an outcome that completes the figure: the
+    // partial occurrences still alive beside the completed one. Every such
+    // set is a state, since it depends on the last span - 1 spins alone.
+    std::uint32_t afterCompletion(std::size_t state, std::size_t outcome) const {
+        return afterCompletion_[state][outcome];
+    }
     double chance(std::size_t outcome) const { return chance_[outcome]; }
 
   private:
@@ -37,6 +43,7 @@ class OccurrenceAutomaton {
     std::array<std::uint32_t, outcomeCount> accepts_{};
     std::uint32_t completeBit_ = 0;
     std::vector<std::array<std::uint32_t, outcomeCount>> next_;
+    std::vector<std::array<std::uint32_t, outcomeCount>> afterCompletion_;
 };
 
 } // namespace sorvik1

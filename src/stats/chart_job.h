@@ -31,7 +31,7 @@ struct ChartExpected {
     bool settled = false;
     bool stopped = false; // the figure changed while its law was worked out
     sorvik1::GapHistogram gaps;
-    double expectedLongest = 0;
+    sorvik1::ExpectedLongest expectedLongest;
     sorvik1::AbsenceChance longestChance;
     std::vector<sorvik1::AbsencePoint> distribution;
     std::shared_ptr<const sorvik1::StartLaw> law;

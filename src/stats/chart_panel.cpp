@@ -364,9 +364,14 @@ void ChartPanel::showAbsenceNote(const ChartObserved& observed, const ChartExpec
         text += QStringLiteral(" Erwartet: nicht genau berechenbar.");
     } else {
         const auto& chance = expected->longestChance;
-        text += QStringLiteral(" Erwartet: %1 Würfe. Wahrscheinlichkeit für einen mindestens so "
-                               "langen Ausbleiber: %2")
-                    .arg(decimal(expected->expectedLongest, 2),
+        const auto& mean = expected->expectedLongest;
+        text += QStringLiteral(" Erwartet: %1 Würfe%2. Wahrscheinlichkeit für einen mindestens so "
+                               "langen Ausbleiber: %3")
+                    .arg(decimal(mean.length, 2),
+                         mean.errorBound < 5e-3
+                             ? QString()
+                             : QStringLiteral(" (Näherung, Fehler höchstens %1 Würfe)")
+                                   .arg(decimal(mean.errorBound, 2)),
                          germannumbers::chance(chance.probability));
         text += chance.errorBound < 5e-5
                     ? QStringLiteral(".")

@@ -40,9 +40,10 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
               "quelle,kopf,figur,null,wuerfe,gezaehlte_wuerfe,vorkommen,erwartet,"
               "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
               "erwartete_wartezeit,p_mindestens_eins,laengster_ausbleiber,ausbleiber_ab,"
-              "erwarteter_laengster_ausbleiber,p_ausbleiber_mindestens,p_ausbleiber_fehler");
+              "erwarteter_laengster_ausbleiber,erwarteter_ausbleiber_fehler,p_ausbleiber_"
+              "mindestens,p_ausbleiber_fehler");
     EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
-                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,\r\n"),
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,\r\n"),
               std::string::npos)
         << csv;
     // The start spins follow as a table of their own.
@@ -132,6 +133,18 @@ INSTANTIATE_TEST_SUITE_P(
                     ProbabilityCase{"Csv", writeCsv, ",0,"},
                     ProbabilityCase{"Json", writeJson, "\"p_mindestens_eins\": 0.0,"}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// Without a counted spin there is no stretch without a start, so neither its
+// length nor where it begins is made up.
+TEST(Output, NoCountedSpinHasNoLongestAbsence) {
+    SourceReport report = fileReport("nullen.txt");
+    report.scan.spins = 2;
+    report.scan.positions = 0;
+    std::ostringstream out;
+    writeJson(out, {report}, optionsFor(false));
+    EXPECT_NE(out.str().find("\"laengster_ausbleiber\": null"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("\"ausbleiber_ab\": null"), std::string::npos) << out.str();
+}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,6 +78,23 @@ TEST(SearchCommand, EveryFormatShowsTheSameExtremes) {
     const std::string text = run(OutputFormat::Text, status);
     EXPECT_NE(text.find("Figuren durchsucht  54"), std::string::npos) << text;
     EXPECT_LT(text.find(" " + highest + " "), text.find(" " + lowest + " "));
+}
+
+// A z or p that rounds to zero shows no sign; a p below the smallest
+// double shows as a bound, never as 0.
+TEST(SearchText, ShowsNoNegativeZeroAndNoZeroP) {
+    sorvik1::analyse::SearchReport report;
+    report.result.figures.resize(1);
+    auto& finding = report.result.figures[0];
+    finding.figure = sorvik1::Figure::fromOffsets(std::vector<sorvik1::Farbcode>{sorvik1::red});
+    finding.z = -0.001;
+    finding.p = {std::numeric_limits<double>::min(), sorvik1::PValueMethod::Exact};
+    report.rows = {0};
+    std::ostringstream out;
+    sorvik1::analyse::writeSearchText(out, report);
+    EXPECT_EQ(out.str().find("-0.00"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(" 0.00 "), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("< 1e-300"), std::string::npos) << out.str();
 }
 
 } // namespace

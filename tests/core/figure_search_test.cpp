@@ -1,9 +1,11 @@
 #include "core/figure_search.h"
+#include "core/figure_text.h"
 #include "core/random.h"
 #include "core/simulation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -113,30 +115,6 @@ TEST(SearchedFigures, AreEveryFigureWithColouredEnds) {
     }
 }
 
-// Worked out from each law's probabilities summed directly.
-TEST(PValue, FollowsTheLawThatFitsTheCount) {
-    using sorvik1::PValueMethod;
-    struct Case {
-        std::int64_t observed;
-        double expected;
-        double variance;
-        double p;
-        PValueMethod method;
-    };
-    for (const Case& c :
-         {Case{2060, 2000, 400, 0.0026997960632601913, PValueMethod::Normal}, // z = 3
-          Case{12, 5, 5, 0.010906183826018712, PValueMethod::PolyaAeppli},    // Poisson(5)
-          // Clumps: lambda 2, theta 1/2; both tails.
-          Case{15, 4, 12, 0.02376343229579403, PValueMethod::PolyaAeppli},
-          Case{0, 4, 12, 0.2706705664732254, PValueMethod::PolyaAeppli},
-          Case{12, 6, 3, 2 * std::pow(0.5, 12), PValueMethod::Binomial}, // 12 trials, 1/2
-          Case{0, 0, 0, 1, PValueMethod::None}}) {
-        const auto p = sorvik1::twoSidedPValue(c.observed, c.expected, c.variance);
-        EXPECT_NEAR(p.p, c.p, 1e-9 * c.p) << c.observed << " of " << c.expected;
-        EXPECT_EQ(p.method, c.method) << c.observed << " of " << c.expected;
-    }
-}
-
 TEST(Holm, AdjustsAsWorkedByHand) {
     // Sorted: 0.005 * 4 = 0.02, 0.01 * 3 = 0.03, 0.03 * 2 = 0.06, 0.04 * 1
     // raised to the 0.06 before it.
@@ -149,29 +127,81 @@ TEST(Holm, AdjustsAsWorkedByHand) {
     EXPECT_EQ(sorvik1::holmAdjusted(std::vector<double>{0.6, 0.9}), (std::vector<double>{1, 1}));
 }
 
+// `spins` spins drawn from `seed`, as one sequence.
+std::vector<std::vector<SpinWord>> drawn(std::uint64_t seed, std::int64_t spins) {
+    sorvik1::SimulatedSpins source(seed, 0, spins);
+    std::vector<std::vector<SpinWord>> words(1);
+    while (!source.exhausted()) {
+        words[0].push_back(source.nextWord(64));
+    }
+    return words;
+}
+
+// Runs searches of the same length over `runs` seeds, sharing the laws.
+template <typename Each>
+void searchSeeds(std::int64_t spins, const SearchSettings& settings, int runs, Each each) {
+    const std::vector<std::int64_t> lengths{spins};
+    const auto laws = sorvik1::searchLaws(lengths, settings);
+    for (int run = 0; run < runs; ++run) {
+        const auto counter =
+            sorvik1::countWindows(drawn(static_cast<std::uint64_t>(run) + 1, spins), settings);
+        each(sorvik1::evaluateSearch(counter, settings.gaps, {}, {}, 0.0, &laws));
+    }
+}
+
 // Over many runs of pure chance, the figures with |z| >= 3 average what the
-// summary says chance gives, both where the normal law judges and where
-// the clumped Poisson law does.
+// summary says chance gives, both where the exact law judges and where the
+// saddlepoint does.
 TEST(FigureSearch, ExpectsAsManyExtremeFiguresAsChanceGives) {
     for (const std::int64_t spins : {std::int64_t{3'000}, std::int64_t{100'000}}) {
         constexpr int runs = 150;
         double sum = 0;
         double squares = 0;
         double expected = 0;
-        for (int run = 0; run < runs; ++run) {
-            sorvik1::SimulatedSpins source(static_cast<std::uint64_t>(run) + 1, 0, spins);
-            std::vector<std::vector<SpinWord>> words(1);
-            while (!source.exhausted()) {
-                words[0].push_back(source.nextWord(64));
-            }
-            const auto result = sorvik1::searchFigures(words, SearchSettings{6, true});
+        searchSeeds(spins, SearchSettings{6, true}, runs, [&](const sorvik1::SearchResult& result) {
             sum += result.beyondThree;
             squares += static_cast<double>(result.beyondThree) * result.beyondThree;
             expected = result.expectedBeyondThree;
-        }
+        });
         const double mean = sum / runs;
         const double error = std::sqrt((squares / runs - mean * mean) / runs);
         EXPECT_NEAR(mean, expected, 4 * error + 0.02) << spins << " spins";
+    }
+}
+
+// Holm promises that pure chance flags some figure in at most 5 % of the
+// searches; 2,000 searches leave room for their own spread.
+TEST(FigureSearch, FlagsPureChanceAsRarelyAsPromised) {
+    for (const std::int64_t spins : {std::int64_t{60}, std::int64_t{300}}) {
+        constexpr int runs = 2'000;
+        int flagged = 0;
+        searchSeeds(spins, SearchSettings{5, true}, runs, [&](const sorvik1::SearchResult& result) {
+            flagged += result.flagged > 0 ? 1 : 0;
+        });
+        EXPECT_LE(flagged, runs * 0.065) << spins << " spins";
+    }
+}
+
+// Counts that chance gives now and then, judged by their exact law.
+TEST(FigureSearch, JudgesKnownCountsByTheirExactLaw) {
+    struct Case {
+        const char* name;
+        std::uint64_t seed;
+        std::int64_t spins;
+        const char* figure;
+        std::int64_t found;
+        double p; // twice P(X >= found), from every colour sequence's chance
+    };
+    for (const Case& c : {Case{"r.rss 7 times in 60 spins", 8, 60, "r.rss", 7, 7.8162e-3}}) {
+        const auto result = sorvik1::searchFigures(drawn(c.seed, c.spins), SearchSettings{5, true});
+        const auto figure = sorvik1::parseFigure(c.figure).figure;
+        const auto found = std::find_if(result.figures.begin(), result.figures.end(),
+                                        [&](const auto& f) { return f.figure == figure; });
+        ASSERT_NE(found, result.figures.end()) << c.name;
+        EXPECT_EQ(found->found, c.found) << c.name;
+        EXPECT_NEAR(found->p.p, c.p, 1e-4 * c.p) << c.name;
+        EXPECT_EQ(found->p.method, sorvik1::PValueMethod::Exact) << c.name;
+        EXPECT_FALSE(found->flagged) << c.name;
     }
 }
 
