@@ -85,8 +85,7 @@ QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
         shown = formulaGuarded(shown);
     }
     // A tab or line break inside a cell would split it.
-    return shown
-        .replace(QChar('\t'), QChar(' '))
+    return shown.replace(QChar('\t'), QChar(' '))
         .replace(QChar('\n'), QChar(' '))
         .replace(QChar('\r'), QChar(' '));
 }
