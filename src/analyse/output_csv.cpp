@@ -20,15 +20,9 @@ std::string cell(const std::string& text) {
     return quoted + "\"";
 }
 
-// A text from outside: valid UTF-8, and nothing a spreadsheet would run as
-// a formula.
-std::string textCell(const std::string& text) {
-    return cell(formulaGuarded(validUtf8(text)));
-}
-
 // Numbers as the program wrote them; texts guarded.
 std::string valueCell(const Field::Value& value) {
-    return std::holds_alternative<std::string>(value) ? textCell(std::get<std::string>(value))
+    return std::holds_alternative<std::string>(value) ? csvTextCell(std::get<std::string>(value))
                                                       : plainValue(value);
 }
 
@@ -37,7 +31,7 @@ std::string valueCell(const Field::Value& value) {
 void writeStartRows(std::ostream& out, const std::vector<SourceReport>& reports) {
     out << "\r\nquelle,wurf\r\n";
     for (const auto& report : reports) {
-        const std::string source = textCell(report.name);
+        const std::string source = csvTextCell(report.name);
         for (const auto start : report.scan.starts) {
             out << source << ',' << start << "\r\n";
         }
@@ -55,7 +49,7 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
         const auto& gaps = *report.gaps;
         for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
             const bool last = i + 1 == gaps.observed.size();
-            out << textCell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
+            out << csvTextCell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
                 << gaps.observed[i] << ','
                 << plainValue(gaps.expected[i] == 0.0 ? 0.0 : gaps.expected[i]) << "\r\n";
         }
@@ -63,6 +57,10 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
 }
 
 } // namespace
+
+std::string csvTextCell(const std::string& text) {
+    return cell(formulaGuarded(validUtf8(text)));
+}
 
 void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const Options& options) {
     for (std::size_t row = 0; row < reports.size(); ++row) {

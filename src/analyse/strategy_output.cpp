@@ -1,5 +1,6 @@
 #include "analyse/strategy_report.h"
 
+#include "analyse/output.h"
 #include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
 #include "core/text_encoding.h"
@@ -202,23 +203,6 @@ nlohmann::ordered_json lawJson(const StrategyReport& report) {
             {"ziel", chanceJson(law.target)}, {"mittleres_ergebnis", value(law.meanNet)}};
 }
 
-// RFC 4180: a field with a comma, quote or line end goes in quotes; a
-// field that a spreadsheet would take for a formula gets a leading quote.
-std::string csvCell(const std::string& text) {
-    std::string field =
-        !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos
-            ? "'" + text
-            : text;
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
-        return field;
-    }
-    std::string quoted = "\"";
-    for (const char c : field) {
-        quoted += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 } // namespace
 
 std::string amountText(HalfUnits amount) {
@@ -297,7 +281,7 @@ void writeStrategyCsv(std::ostream& out, const StrategyReport& report) {
     };
     for (std::size_t i = 0; i < report.sessions.size(); ++i) {
         const SessionResult& s = report.sessions[i];
-        row(std::to_string(i + 1), csvCell(fileTextToUtf8(report.sources[i])), s,
+        row(std::to_string(i + 1), csvTextCell(fileTextToUtf8(report.sources[i])), s,
             sessionEndText(s.end), std::to_string(s.endSpin));
     }
     SessionResult total = totalOf(report).sum;
