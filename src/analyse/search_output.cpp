@@ -1,5 +1,6 @@
 #include "analyse/search_report.h"
 
+#include "analyse/json_number.h"
 #include "analyse/terminal_text.h"
 
 #include "core/figure_text.h"
@@ -45,13 +46,6 @@ std::string joined(const std::vector<std::string>& items) {
 }
 
 // Machines get no negative zero and no NaN.
-nlohmann::ordered_json value(double number) {
-    if (!std::isfinite(number)) {
-        return nullptr;
-    }
-    return number == 0.0 ? 0.0 : number;
-}
-
 // Three significant digits; below the smallest double's reach a bound.
 std::string pText(double p) {
     return p < smallestShownP ? "< 1e-300" : number("%.3g", p);
@@ -141,7 +135,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
         {"gezaehlte_wuerfe", result.positions},
         {"figuren_durchsucht", result.figures.size()},
         {"z_mindestens_3", result.beyondThree},
-        {"z_mindestens_3_zufall", value(result.expectedBeyondThree)},
+        {"z_mindestens_3_zufall", jsonNumber(result.expectedBeyondThree)},
         {"auffaellig", result.flagged},
         {"p_exakt_bis_aufwand", exactCountWork},
     };
@@ -155,12 +149,12 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
                            {"spannweite", f.figure.span()},
                            {"besetzt", f.figure.occupiedCount()},
                            {"vorkommen", f.found},
-                           {"erwartet", value(f.expected)},
-                           {"standardabweichung", value(f.standardDeviation)},
-                           {"z_wert", value(f.z)},
-                           {"p_wert", value(f.p.p)},
+                           {"erwartet", jsonNumber(f.expected)},
+                           {"standardabweichung", jsonNumber(f.standardDeviation)},
+                           {"z_wert", jsonNumber(f.z)},
+                           {"p_wert", jsonNumber(f.p.p)},
                            {"p_methode", pValueMethodKey(f.p.method)},
-                           {"p_holm", value(f.adjustedP)},
+                           {"p_holm", jsonNumber(f.adjustedP)},
                            {"auffaellig", f.flagged}});
     }
     out << nlohmann::ordered_json{{"suche", summary}, {"figuren", figures}}.dump(2) << '\n';

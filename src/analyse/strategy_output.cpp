@@ -1,5 +1,6 @@
 #include "analyse/strategy_report.h"
 
+#include "analyse/json_number.h"
 #include "analyse/output.h"
 #include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
@@ -156,13 +157,6 @@ void writeLawText(std::ostream& out, const StrategyReport& report) {
 }
 
 // Machines get no negative zero and no NaN.
-nlohmann::ordered_json value(double number) {
-    if (!std::isfinite(number)) {
-        return nullptr;
-    }
-    return number == 0.0 ? 0.0 : number;
-}
-
 nlohmann::ordered_json sessionJson(const SessionResult& s) {
     return {{"wuerfe", s.spins},
             {"wetten", s.bets},
@@ -171,9 +165,9 @@ nlohmann::ordered_json sessionJson(const SessionResult& s) {
             {"nullen", s.zeros},
             {"einsatz_gesamt", inUnits(s.staked)},
             {"ergebnis", inUnits(s.net)},
-            {"erwartet", value(s.expected)},
-            {"z_wert", value(s.z())},
-            {"ergebnis_je_einsatz", value(s.perUnitStaked())},
+            {"erwartet", jsonNumber(s.expected)},
+            {"z_wert", jsonNumber(s.z())},
+            {"ergebnis_je_einsatz", jsonNumber(s.perUnitStaked())},
             {"laengste_verlustserie", s.longestLosingSeries},
             {"groesster_rueckgang", inUnits(s.maxDrawdown)},
             {"hoechster_einsatz", inUnits(s.highestStake)},
@@ -181,7 +175,9 @@ nlohmann::ordered_json sessionJson(const SessionResult& s) {
 }
 
 nlohmann::ordered_json chanceJson(const ChanceInterval& c) {
-    return {{"wert", value(c.estimate)}, {"unten", value(c.low)}, {"oben", value(c.high)}};
+    return {{"wert", jsonNumber(c.estimate)},
+            {"unten", jsonNumber(c.low)},
+            {"oben", jsonNumber(c.high)}};
 }
 
 nlohmann::ordered_json lawJson(const StrategyReport& report) {
@@ -189,18 +185,18 @@ nlohmann::ordered_json lawJson(const StrategyReport& report) {
         nlohmann::ordered_json ends = nlohmann::ordered_json::array();
         for (const FinalCapital& end : report.exact->finalCapital) {
             ends.push_back({{"ergebnis", inUnits(end.capital - 2 * report.settings.capital)},
-                            {"wahrscheinlichkeit", value(end.chance)}});
+                            {"wahrscheinlichkeit", jsonNumber(end.chance)}});
         }
         return {{"methode", "exakt"},
-                {"ruin", value(report.exact->ruin)},
-                {"ziel", value(report.exact->target)},
-                {"mittleres_ergebnis", value(report.exact->meanNet)},
+                {"ruin", jsonNumber(report.exact->ruin)},
+                {"ziel", jsonNumber(report.exact->target)},
+                {"mittleres_ergebnis", jsonNumber(report.exact->meanNet)},
                 {"verteilung", ends}};
     }
     const SessionsLaw& law = *report.simulated;
     return {{"methode", "simulation"},        {"sitzungen", law.sessions},
             {"startwert", *report.seed},      {"ruin", chanceJson(law.ruin)},
-            {"ziel", chanceJson(law.target)}, {"mittleres_ergebnis", value(law.meanNet)}};
+            {"ziel", chanceJson(law.target)}, {"mittleres_ergebnis", jsonNumber(law.meanNet)}};
 }
 
 } // namespace
@@ -328,8 +324,8 @@ void writeStrategyJson(std::ostream& out, const StrategyReport& report) {
             for (std::size_t p = 0; p < c.capital.size(); ++p) {
                 curve.push_back({{"wette", c.capital[p].x},
                                  {"kapital", c.capital[p].y},
-                                 {"erwartet", value(c.expected[p].y)},
-                                 {"standardabweichung", value(c.standardDeviation[p].y)}});
+                                 {"erwartet", jsonNumber(c.expected[p].y)},
+                                 {"standardabweichung", jsonNumber(c.standardDeviation[p].y)}});
             }
             entry["verlauf"] = curve;
         }
