@@ -5,8 +5,10 @@
 #include "core/figure_search.h"
 #include "core/figure_text.h"
 #include "core/occurrence_scan.h"
+#include "core/simulated_windows.h"
 #include "core/simulation.h"
 #include "seconds_reporter.h"
+#include "two_threads.h"
 
 #include <cstdio>
 #include <vector>
@@ -57,6 +59,13 @@ void BM_SearchSpan10(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchSpan10)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 
+// The tool's search of simulated spins, counting and judging, on `threads`.
+void toolSearch(int threads) {
+    const auto counter =
+        sorvik1::countSimulatedWindows(3, 4 * spins, 10, sorvik1::ZeroRule::Breaks, threads);
+    benchmark::DoNotOptimize(sorvik1::evaluateSearch(counter, true, {}, {}, 0.0, nullptr, threads));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,5 +78,8 @@ int main(int argc, char** argv) {
     const double search = reporter.secondsPerIteration("BM_SearchSpan10");
     std::printf("ratio suche_span10_vs_one_figure %.2f\n", one > 0 ? search / one : 0.0);
     std::printf("seconds suche_span10_10m %.3f\n", search);
+    std::printf("ratio suche_2threads_vs_1 %.3f\n",
+                sorvik1::bench::interleavedRatio([] { toolSearch(1); }, [] { toolSearch(2); }));
+    std::printf("ratio machine_2threads_vs_1 %.3f\n", sorvik1::bench::machineTwoThreadRatio());
     return 0;
 }

@@ -184,8 +184,6 @@ class Parser {
         } else if (options_.gaps) {
             fail("--suche und --abstaende schließen sich aus: die Abstände zwischen den "
                  "Vorkommen gehören zu einer einzelnen Figur (--figur).");
-        } else if (options_.threads) {
-            fail("--suche rechnet auf einem Thread; --threads gilt nur für eine Figur.");
         }
     }
 
@@ -210,8 +208,10 @@ class Parser {
             fail("Entweder --spins (Simulation) oder Permanenzdateien, nicht beides.");
         } else if (!options_.spins && options_.files.empty()) {
             fail("Nichts zu tun: --spins für eine Simulation oder Permanenzdateien angeben.");
-        } else if (!options_.spins && (options_.seed || options_.threads)) {
-            fail("--seed und --threads gelten nur für die Simulation mit --spins.");
+        } else if (!options_.spins && options_.seed) {
+            fail("--seed gilt nur für die Simulation mit --spins.");
+        } else if (!options_.spins && options_.threads && !options_.searchSpan) {
+            fail("--threads gilt nur für die Simulation mit --spins und für die Suche.");
         }
     }
 

@@ -1,6 +1,7 @@
 #include "core/figure_search.h"
 #include "core/figure_text.h"
 #include "core/random.h"
+#include "core/simulated_windows.h"
 #include "core/simulation.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,13 @@ TEST_P(SearchCounts, EqualThePlainCountOfEveryFigure) {
         packed.push_back(pack(colours));
     }
     const SearchSettings settings{c.span, c.gaps, c.rule};
-    // Split in halves for two threads, inside the long first sequence.
-    const auto whole = sorvik1::countWindows(packed, settings);
-    const auto halves = sorvik1::countWindows(packed, settings, {}, {}, 1);
-    EXPECT_EQ(halves.windows(), whole.windows());
-    EXPECT_EQ(halves.sequencePositions(), whole.sequencePositions());
+    // Split into parts for threads, inside sequences and across whole ones.
+    const auto whole = sorvik1::countWindows(packed, settings, {}, {}, 1);
+    for (const int threads : {2, 3, 7}) {
+        const auto parts = sorvik1::countWindows(packed, settings, {}, {}, threads, 1);
+        EXPECT_EQ(parts.windows(), whole.windows()) << threads << " threads";
+        EXPECT_EQ(parts.sequencePositions(), whole.sequencePositions()) << threads << " threads";
+    }
     const auto result = sorvik1::searchFigures(packed, settings);
     ASSERT_EQ(result.refusal, SearchRefusal::None);
     for (const auto& finding : result.figures) {
@@ -101,6 +104,28 @@ INSTANTIATE_TEST_SUITE_P(BothRules, SearchCounts,
                                          CountCase{ZeroRule::Breaks, 10, false},
                                          CountCase{ZeroRule::Skipped, 10, false},
                                          CountCase{ZeroRule::Breaks, 1, true}));
+
+// Threads split the simulation at its segments and read on into the next
+// thread's spins; a last part shorter than the span must lose no window.
+TEST(SimulatedWindows, AreTheSameOnEveryNumberOfThreads) {
+    constexpr std::int64_t segment = sorvik1::simulationSegmentSpins;
+    for (const std::int64_t spins : {2 * segment + 3, 3 * segment + 1000}) {
+        for (const ZeroRule rule : {ZeroRule::Breaks, ZeroRule::Skipped}) {
+            const auto one = sorvik1::countSimulatedWindows(5, spins, 10, rule, 1);
+            std::uint64_t windows = 0;
+            for (const auto n : one.windows()) {
+                windows += n;
+            }
+            EXPECT_EQ(static_cast<std::int64_t>(windows), one.sequencePositions().at(0));
+            for (const int threads : {2, 3}) {
+                const auto parts = sorvik1::countSimulatedWindows(5, spins, 10, rule, threads);
+                EXPECT_EQ(parts.windows(), one.windows()) << spins << " spins, " << threads;
+                EXPECT_EQ(parts.sequencePositions(), one.sequencePositions());
+                EXPECT_EQ(parts.spins(), spins);
+            }
+        }
+    }
+}
 
 TEST(SearchedFigures, AreEveryFigureWithColouredEnds) {
     struct Case {
