@@ -20,6 +20,14 @@ Figur:
                      die erste und die letzte besetzt, zum Beispiel rr.s.
                      Vorkommen dürfen sich überlappen; jedes zählt, wie im
                      Trainer.
+  --chance rot-schwarz|gerade-ungerade|tief-hoch
+                     die einfache Chance, auf die sich die Figur bezieht
+                     (Vorgabe: rot-schwarz). Die Buchstaben der Figur sind
+                     r/s (Rot/Schwarz), g/u (Gerade/Ungerade) oder t/h (Tief
+                     1-18/Hoch 19-36); die Null gehört zu keiner Seite. Mit
+                     --suche durchsucht --chance alle die drei Chancen
+                     derselben Würfe zusammen, und Holm zählt jede Figur
+                     jeder Chance.
 
 Figurensuche (statt --figur):
   --suche K          zählt jede Figur der Spannweite 1 bis K (K höchstens 10),

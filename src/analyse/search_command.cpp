@@ -95,28 +95,49 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err, bool
     // Counting is the first half of the work, judging the second.
     const auto counting = [&](double share) { progress(share / 2); };
     int status = 0;
-    std::optional<WindowCounter> counter;
+    if (options.everyChance) {
+        report.chances.assign(allChances.begin(), allChances.end());
+    } else {
+        report.chances = {options.chance};
+    }
+    std::vector<WindowCounter> counters;
     if (options.spins) {
         report.sources.emplace_back("Simulation");
         report.seed = options.seed ? *options.seed : seedFromClock();
-        counter = countSimulatedWindows(*report.seed, *options.spins, *options.searchSpan,
-                                        options.rule, threads, {}, counting);
+        // One chance needs only its sides; several need the numbers.
+        if (report.chances.size() == 1) {
+            counters.push_back(countSimulatedWindows(*report.seed, *options.spins,
+                                                     *options.searchSpan, options.rule, threads, {},
+                                                     counting));
+        } else {
+            counters = countSimulatedSides(*report.seed, *options.spins, *options.searchSpan,
+                                           options.rule, report.chances, threads, {}, counting);
+        }
     } else {
-        std::vector<std::vector<SpinWord>> sequences;
+        std::vector<std::vector<std::vector<SpinWord>>> sequences(report.chances.size());
         for (const auto& path : options.files) {
-            SearchFile file = readSearchFile(path);
-            if (!file.error.empty()) {
-                complain(err, path + ": " + file.error);
+            std::vector<SearchFile> read;
+            for (const Chance chance : report.chances) {
+                read.push_back(readSearchFile(path, chance));
+            }
+            if (!read[0].error.empty()) {
+                complain(err, path + ": " + read[0].error);
                 status = 1;
                 continue;
             }
             report.sources.push_back(path);
-            sequences.push_back(std::move(file.words));
+            for (std::size_t c = 0; c < read.size(); ++c) {
+                sequences[c].push_back(std::move(read[c].words));
+            }
         }
-        counter = countWindows(sequences, report.settings, {}, counting, threads);
+        for (std::size_t c = 0; c < sequences.size(); ++c) {
+            counters.push_back(countWindows(sequences[c], report.settings, {},
+                                            c == 0 ? SearchProgress(counting) : nullptr, threads));
+        }
     }
-    report.result = evaluateSearch(
-        *counter, options.withFreePositions, {}, [&](double share) { progress(share); }, 0.5);
+    report.result = evaluateChances(
+        counters, report.chances, options.withFreePositions, {},
+        [&](double share) { progress(share); }, 0.5, threads);
     const std::string refusal = searchRefusalText(report.result.refusal, *options.searchSpan);
     if (!refusal.empty()) {
         complain(err, refusal);

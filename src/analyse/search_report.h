@@ -16,6 +16,7 @@ struct SearchReport {
     std::vector<std::string> sources; // the files' paths, or "Simulation"
     std::optional<std::uint64_t> seed;
     SearchSettings settings;
+    std::vector<Chance> chances; // searched together, each figure in its own letters
     SearchResult result;
     std::vector<std::size_t> rows; // the figures shown, highest z first
 };

@@ -177,9 +177,13 @@ std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
     return laws;
 }
 
-SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
-                            const SearchProgress& progress, double from,
-                            const std::vector<CountLaw>* laws, int threads) {
+namespace {
+
+// Judges every figure on its own; Holm is left to the caller, who knows
+// how many figures were searched in all.
+SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                    const SearchProgress& progress, double from, const std::vector<CountLaw>* laws,
+                    int threads) {
     SearchResult result;
     result.spins = counter.spins();
     result.sequences = static_cast<int>(counter.sequencePositions().size());
@@ -232,11 +236,17 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
     if (stop.stop_requested()) {
         return stopped();
     }
-    std::vector<double> p(figures.size());
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        p[i] = result.figures[i].p.p;
         result.expectedBeyondThree += beyond[i];
         result.beyondThree += std::abs(result.figures[i].z) >= 3.0 ? 1 : 0;
+    }
+    return result;
+}
+
+void adjustByHolm(SearchResult& result) {
+    std::vector<double> p(result.figures.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        p[i] = result.figures[i].p.p;
     }
     const std::vector<double> adjusted = holmAdjusted(p);
     for (std::size_t i = 0; i < adjusted.size(); ++i) {
@@ -244,10 +254,58 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
         result.figures[i].flagged = adjusted[i] < significanceLevel;
         result.flagged += result.figures[i].flagged ? 1 : 0;
     }
+}
+
+} // namespace
+
+SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                            const SearchProgress& progress, double from,
+                            const std::vector<CountLaw>* laws, int threads) {
+    SearchResult result = judged(counter, gaps, stop, progress, from, laws, threads);
+    if (result.refusal != SearchRefusal::None) {
+        return result;
+    }
+    adjustByHolm(result);
     if (progress) {
         progress(1.0);
     }
     return result;
+}
+
+SearchResult evaluateChances(std::span<const WindowCounter> counters,
+                             std::span<const Chance> chances, bool gaps, std::stop_token stop,
+                             const SearchProgress& progress, double from, int threads) {
+    SearchResult total;
+    const auto share = (1.0 - from) / static_cast<double>(std::max<std::size_t>(chances.size(), 1));
+    for (std::size_t c = 0; c < chances.size(); ++c) {
+        const double start = from + share * static_cast<double>(c);
+        SearchResult result = judged(
+            counters[c], gaps, stop,
+            [&](double done) {
+                if (progress) {
+                    progress(start + share * done);
+                }
+            },
+            0.0, nullptr, threads);
+        if (result.refusal != SearchRefusal::None) {
+            return result;
+        }
+        for (FigureFinding& finding : result.figures) {
+            finding.chance = chances[c];
+        }
+        if (c == 0) {
+            total = std::move(result);
+        } else {
+            total.figures.insert(total.figures.end(), result.figures.begin(), result.figures.end());
+            total.beyondThree += result.beyondThree;
+            total.expectedBeyondThree += result.expectedBeyondThree;
+        }
+    }
+    adjustByHolm(total);
+    if (progress) {
+        progress(1.0);
+    }
+    return total;
 }
 
 namespace {

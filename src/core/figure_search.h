@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/count_law.h"
 #include "core/count_significance.h"
 #include "core/figure.h"
@@ -30,6 +31,7 @@ std::vector<Figure> searchedFigures(int maxSpan, bool gaps);
 // A figure's count beside chance, over all sequences searched.
 struct FigureFinding {
     Figure figure;
+    Chance chance = Chance::RotSchwarz;
     std::int64_t found = 0;
     double expected = 0;
     double standardDeviation = 0;
@@ -79,6 +81,13 @@ std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
 SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
                             const SearchProgress& progress, double from = 0.0,
                             const std::vector<CountLaw>* laws = nullptr, int threads = 2);
+
+// Judges the figures of several chances of the same spins, one counter per
+// chance in the order of `chances`: the figures of each chance in turn, and
+// Holm over every figure of every chance.
+SearchResult evaluateChances(std::span<const WindowCounter> counters,
+                             std::span<const Chance> chances, bool gaps, std::stop_token stop,
+                             const SearchProgress& progress, double from = 0.0, int threads = 2);
 
 // Counts the windows of every sequence, on up to `threads` threads with at
 // least wordsPerThread words each. Progress runs from 0 to 1.

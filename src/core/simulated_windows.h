@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/statistics.h"
 #include "core/window_counter.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <stop_token>
+#include <vector>
 
 namespace sorvik1 {
 
@@ -18,5 +21,12 @@ namespace sorvik1 {
 WindowCounter countSimulatedWindows(std::uint64_t seed, std::int64_t spins, int span, ZeroRule rule,
                                     int threads, std::stop_token stop = {},
                                     const std::function<void(double)>& progress = {});
+
+// The same for several chances of the same spins: every number is drawn,
+// and each chance counts its sides of it. One counter per chance, in order.
+std::vector<WindowCounter> countSimulatedSides(std::uint64_t seed, std::int64_t spins, int span,
+                                               ZeroRule rule, std::span<const Chance> chances,
+                                               int threads, std::stop_token stop = {},
+                                               const std::function<void(double)>& progress = {});
 
 } // namespace sorvik1

@@ -122,9 +122,31 @@ TEST(SimulatedWindows, AreTheSameOnEveryNumberOfThreads) {
                 EXPECT_EQ(parts.windows(), one.windows()) << spins << " spins, " << threads;
                 EXPECT_EQ(parts.sequencePositions(), one.sequencePositions());
                 EXPECT_EQ(parts.spins(), spins);
+                const auto sides =
+                    sorvik1::countSimulatedSides(5, spins, 10, rule, sorvik1::allChances, threads);
+                const auto sidesOnOne =
+                    sorvik1::countSimulatedSides(5, spins, 10, rule, sorvik1::allChances, 1);
+                for (std::size_t c = 0; c < sides.size(); ++c) {
+                    EXPECT_EQ(sides[c].windows(), sidesOnOne[c].windows()) << "chance " << c;
+                }
             }
         }
     }
+}
+
+// Three chances of span 1 are six figures, and Holm counts all six: the
+// smallest p is multiplied by six.
+TEST(FigureSearch, JudgesAllChancesAsOneFamily) {
+    const auto counters =
+        sorvik1::countSimulatedSides(2, 3000, 1, ZeroRule::Breaks, sorvik1::allChances, 1);
+    const auto result = sorvik1::evaluateChances(counters, sorvik1::allChances, false, {}, {});
+    ASSERT_EQ(result.figures.size(), 6U);
+    EXPECT_EQ(result.figures[2].chance, sorvik1::Chance::GeradeUngerade);
+    EXPECT_EQ(sorvik1::figureText(result.figures[5].figure, result.figures[5].chance), "h");
+    const auto smallest =
+        std::min_element(result.figures.begin(), result.figures.end(),
+                         [](const auto& a, const auto& b) { return a.p.p < b.p.p; });
+    EXPECT_DOUBLE_EQ(smallest->adjustedP, std::min(1.0, 6 * smallest->p.p));
 }
 
 TEST(SearchedFigures, AreEveryFigureWithColouredEnds) {
