@@ -1,4 +1,6 @@
 #include "analyse/command.h"
+#include "core/evaluation.h"
+#include "core/figure_text.h"
 #include "core/permanence_intake.h"
 #include "core/roulette_number.h"
 
@@ -72,6 +74,12 @@ TEST(Chances, CountTheExamplePermanenceSideBySide) {
             EXPECT_EQ(report["vorkommen"], plainCount(c.chance, c.pattern, skip))
                 << c.chance << (skip ? " ohne Nullen" : "");
             EXPECT_EQ(report["chance"], c.chance);
+            // The evaluation of many files counts the same.
+            const auto chance = *sorvik1::chanceOfKey(c.chance);
+            const auto evaluation = sorvik1::evaluateFiles(
+                {example}, sorvik1::parseFigure(c.figure, chance).figure,
+                skip ? sorvik1::ZeroRule::Skipped : sorvik1::ZeroRule::Breaks, {}, {}, 1, chance);
+            EXPECT_EQ(evaluation.total.found, report["vorkommen"]);
         }
     }
 }
