@@ -32,8 +32,7 @@ class ListBoxModel : public QAbstractListModel {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
             return {};
         }
-        const std::string_view t = entries.at(static_cast<std::size_t>(index.row()));
-        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        return QString::fromStdString(entries.at(static_cast<std::size_t>(index.row())));
     }
 
   private:
@@ -77,8 +76,11 @@ QString ListBox::list(int index) const {
     if (index < 0) {
         return {};
     }
-    const std::string_view t = model_->entries.at(static_cast<std::size_t>(index));
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return QString::fromStdString(model_->entries.at(static_cast<std::size_t>(index)));
+}
+
+const sorvik1::TextList& ListBox::entries() const {
+    return model_->entries;
 }
 
 int ListBox::listIndex() const {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/cell_store.h"
+#include "core/spin_source.h"
+
+class Form1;
+
+// The cells of the run table `tabelle2` as the run writes them, derived from
+// the trainer's spins: row r belongs to spin r + 1; column 0 numbers the row,
+// column 4 shows the spin's number, column 1 is red for a red spin and
+// column 2 black for a black one, both green for a zero.
+class RunTableCells : public sorvik1::CellSource {
+  public:
+    explicit RunTableCells(const Form1& form) : form_(form) {}
+
+    std::string_view text(int row, int col, TextBuffer& buffer) const override;
+    std::uint32_t colour(int row, int col) const override;
+
+  private:
+    sorvik1::SpinSource spins() const;
+
+    const Form1& form_;
+};
