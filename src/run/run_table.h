@@ -3,6 +3,9 @@
 #include "core/cell_store.h"
 #include "core/spin_source.h"
 
+#include <array>
+#include <string_view>
+
 class Form1;
 
 // The cells of the run table `tabelle2` as the run writes them, derived from
@@ -11,13 +14,14 @@ class Form1;
 // column 2 black for a black one, both green for a zero.
 class RunTableCells : public sorvik1::CellSource {
   public:
-    explicit RunTableCells(const Form1& form) : form_(form) {}
+    explicit RunTableCells(const Form1& form);
 
     std::string_view text(int row, int col, TextBuffer& buffer) const override;
     std::uint32_t colour(int row, int col) const override;
 
   private:
-    sorvik1::SpinSource spins() const;
+    int number(int row) const;
 
     const Form1& form_;
+    std::array<std::string_view, 37> numberTexts_;
 };
