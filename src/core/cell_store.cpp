@@ -62,13 +62,17 @@ void CellStore::fitRows(Bits& bits) const {
 }
 
 // A column's bits are made when it first shows a derived value.
-void CellStore::mark(Bits& bits, int row, bool derived) const {
+void CellStore::makeBits(Bits& bits) const {
+    announceAllocation(wordsFor(rows_) * sizeof(std::uint64_t));
+    bits.resize(wordsFor(rows_));
+}
+
+inline void CellStore::mark(Bits& bits, int row, bool derived) const {
     if (bits.empty()) {
         if (!derived) {
             return;
         }
-        announceAllocation(wordsFor(rows_) * sizeof(std::uint64_t));
-        bits.resize(wordsFor(rows_));
+        makeBits(bits);
     }
     const auto r = static_cast<std::size_t>(row);
     const std::uint64_t bit = std::uint64_t{1} << (r % 64);

@@ -72,6 +72,7 @@ class CellStore {
     bool contains(int row, int col) const;
     std::uint64_t key(int row, int col) const;
     void fitRows(Bits& bits) const;
+    void makeBits(Bits& bits) const;
     void mark(Bits& bits, int row, bool derived) const;
 
     int rows_;

@@ -22,7 +22,7 @@ RunTableCells::RunTableCells(const Form1& form) : form_(form) {
 
 // The number of the row's spin as the run reads it, found here rather than
 // through the window at each of the three cells a spin writes.
-int RunTableCells::number(int row) const {
+inline int RunTableCells::number(int row) const {
     const std::int64_t spin = std::int64_t{row} + 1;
     if (form_.importiert == 1) {
         return sorvik1::SpinSource::imported(form_.farbe, form_.permanenz).number(spin);

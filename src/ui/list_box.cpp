@@ -28,6 +28,13 @@ class ListBoxModel : public QAbstractListModel {
         return parent.isValid() ? 0 : published_;
     }
 
+    // The view asks for every entry's index when it lays out a long list:
+    // answered without the generic checks through the virtual counts.
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        const bool inside = row >= 0 && row < published_ && column == 0 && !parent.isValid();
+        return inside ? createIndex(row, column) : QModelIndex();
+    }
+
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
             return {};
