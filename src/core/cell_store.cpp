@@ -63,8 +63,11 @@ void CellStore::fitRows(Bits& bits) const {
 
 // A column's bits are made when it first shows a derived value.
 void CellStore::makeBits(Bits& bits) const {
-    announceAllocation(wordsFor(rows_) * sizeof(std::uint64_t));
-    bits.resize(wordsFor(rows_));
+    const std::size_t words = wordsFor(rows_);
+    if (bits.capacity() < words) {
+        announceAllocation(words * sizeof(std::uint64_t));
+    }
+    bits.resize(words);
 }
 
 inline void CellStore::mark(Bits& bits, int row, bool derived) const {
