@@ -99,25 +99,33 @@ double statusKb(const std::string& key) {
     return 0;
 }
 
-// Peak resident memory of a run of ten million spins beyond the idle window,
-// per spin.
-double bytesPerSpin() {
+// What a run of ten million spins costs beyond the idle window: the peak
+// resident memory per spin, and the megabytes the whole window process
+// holds once the run is shown.
+struct RunMemory {
+    double bytesPerSpin = 0;
+    double mbOverIdle = 0;
+};
+
+RunMemory runMemory() {
     constexpr std::int64_t spins = 10 * million;
     auto form = readyWindow(spins);
     const double idle = statusKb("VmRSS");
     durchlauf(*form);
-    return (statusKb("VmHWM") - idle) * 1024.0 / static_cast<double>(spins);
+    return {(statusKb("VmHWM") - idle) * 1024.0 / static_cast<double>(spins),
+            (statusKb("VmRSS") - idle) / 1024.0};
 }
 
 // The memory is measured in a process of its own, so that no other run has
 // raised the peak before.
 constexpr char memoryProbe[] = "--memory-probe";
 
-double bytesPerSpinInOwnProcess() {
+RunMemory runMemoryInOwnProcess() {
     QProcess probe;
     probe.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(memoryProbe)});
     probe.waitForFinished(-1);
-    return probe.readAllStandardOutput().trimmed().toDouble();
+    const QList<QByteArray> values = probe.readAllStandardOutput().simplified().split(' ');
+    return values.size() == 2 ? RunMemory{values[0].toDouble(), values[1].toDouble()} : RunMemory{};
 }
 
 } // namespace
@@ -126,10 +134,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], memoryProbe) == 0) {
-        std::printf("%.3f\n", bytesPerSpin());
+        const RunMemory memory = runMemory();
+        std::printf("%.3f %.1f\n", memory.bytesPerSpin, memory.mbOverIdle);
         return 0;
     }
-    const double bytes = bytesPerSpinInOwnProcess();
+    const RunMemory memory = runMemoryInOwnProcess();
 
     benchmark::Initialize(&argc, argv);
     sorvik1::bench::SecondsReporter reporter;
@@ -140,7 +149,8 @@ int main(int argc, char** argv) {
     const double window10m = reporter.secondsPerIteration("BM_WindowDurchlauf/10000000");
     const double core1m = reporter.secondsPerIteration("BM_CoreRun");
     std::printf("ratio durchlauf_vs_core %.3f\n", core1m > 0 ? window1m / core1m : 0.0);
-    std::printf("bytes_per_spin %.2f\n", bytes);
+    std::printf("bytes_per_spin %.2f\n", memory.bytesPerSpin);
+    std::printf("mb_window_10m_over_idle %.1f\n", memory.mbOverIdle);
     std::printf("ratio scale_10m_vs_1m %.3f\n", window1m > 0 ? window10m / window1m : 0.0);
     std::printf("seconds durchlauf_1m %.6f\n", window1m);
     return 0;

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 
 #include "app/instructions.h"
+#include "run/run_table.h"
 #include "run/spin_count_validator.h"
 #include "ui/app_icon.h"
 #include "ui/caption_label.h"
@@ -202,6 +203,7 @@ void Form1::buildControls() {
                      this),
         "tabelle2", look::rect(4095, 2340, 2130, 3630), normal());
     tabelle2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tabelle2->setCellSource(std::make_unique<RunTableCells>(*this));
     describe(tabelle2, QStringLiteral("Würfe"),
              QStringLiteral(" Zeigt alle  Würfe chronologisch an "));
     textanzahl = place(new TextBox(this), "textanzahl", look::rect(7200, 735, 1575, 435), large);

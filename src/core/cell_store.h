@@ -1,22 +1,42 @@
 #pragma once
 
-#include "core/huge_page_allocator.h"
-
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace sorvik1 {
 
-// The cells of a grid: a text and a back colour per cell, kept compactly so
-// that a grid of ten million rows fits in memory. Columns are stored one by
-// one and only once something is written into them; a short text lives
-// inline in eight bytes, a colour is a one-byte index into a small palette.
+// What the cells of a grid show when the program writes what its data
+// derives: the run table's cells follow from the spins. A grid holding ten
+// million rows then keeps a bit per written cell and formats a cell's text
+// only when it is painted or read. The owner keeps the derived values
+// unchanged while cells show them (the trainer empties its grid before its
+// spins change).
+class CellSource {
+  public:
+    using TextBuffer = std::array<char, 24>;
+
+    virtual ~CellSource() = default;
+    // The cell's derived text, in `buffer` or in storage that outlives it.
+    virtual std::string_view text(int row, int col, TextBuffer& buffer) const = 0;
+    // The cell's derived colour in the 0x00BBGGRR form, 0 for none.
+    virtual std::uint32_t colour(int row, int col) const = 0;
+};
+
+// The cells of a grid: a text and a back colour per cell. A cell reads back
+// exactly the last text and colour written to it. A value the source derives
+// costs one bit (kept per column, once something is written into it); any
+// other value is kept as the cell's own.
 class CellStore {
   public:
     CellStore(int rows, int cols);
+
+    // Set before the first cell is written.
+    void setSource(std::unique_ptr<CellSource> source) { source_ = std::move(source); }
 
     int rows() const { return rows_; }
     int cols() const { return static_cast<int>(columns_.size()); }
@@ -24,12 +44,15 @@ class CellStore {
     // Keeps the cells of the rows that remain; new rows are empty.
     void setRows(int rows);
     // Makes room for `rows` rows in every column in use and for the texts of
-    // column `textCol`, so that setRows(rows) and writing those texts cannot
-    // fail for lack of memory. Changes nothing the grid shows.
+    // column `textCol`, so that setRows(rows) and writing the derived texts
+    // cannot fail for lack of memory. Changes nothing the grid shows.
     void reserveRows(int rows, int textCol);
 
     void setText(int row, int col, std::string_view utf8);
-    std::string_view text(int row, int col) const;
+    // Writes into rows 0 .. rows - 1 of column `col` the texts the source
+    // derives, as setText with each of them would, without formatting them.
+    void setDerivedTexts(int col, int rows);
+    std::string text(int row, int col) const;
 
     // Colour value 0 means the cell has no colour of its own.
     void setColour(int row, int col, std::uint32_t colour);
@@ -39,20 +62,24 @@ class CellStore {
     void clear();
 
   private:
-    using Slot = std::array<char, 8>;
-    // A column of a long run fills tens of megabytes at once.
+    // One bit per row: the cell shows what the source derives.
+    using Bits = std::vector<std::uint64_t>;
     struct Column {
-        std::vector<Slot, HugePageAllocator<Slot>> texts;
-        std::vector<std::uint8_t, HugePageAllocator<std::uint8_t>> colours;
+        Bits texts;
+        Bits colours;
     };
 
     bool contains(int row, int col) const;
-    std::uint8_t paletteIndex(std::uint32_t colour);
+    std::uint64_t key(int row, int col) const;
+    void fitRows(Bits& bits) const;
+    void makeBits(Bits& bits) const;
+    void mark(Bits& bits, int row, bool derived) const;
 
     int rows_;
     std::vector<Column> columns_;
-    std::vector<std::string> longTexts_;
-    std::vector<std::uint32_t> palette_{0};
+    std::unique_ptr<CellSource> source_;
+    std::unordered_map<std::uint64_t, std::string> ownTexts_;
+    std::unordered_map<std::uint64_t, std::uint32_t> ownColours_;
 };
 
 } // namespace sorvik1

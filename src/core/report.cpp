@@ -88,8 +88,11 @@ void printOccurrences(TextPage& page, const ReportInput& input) {
     page.endLine();
     page.tab(15);
     page.text("Bei Wurf:  ");
-    for (std::size_t i = 0; i < input.found.size(); ++i) {
-        page.item(input.found[i] + " ,");
+    const std::size_t entries = input.found != nullptr ? input.found->size() : 0;
+    for (std::size_t i = 0; i < entries; ++i) {
+        std::string entry = input.found->at(i);
+        entry.append(" ,");
+        page.item(entry);
         if (i + 1 == entriesOnFirstLine) {
             page.endLine();
             page.tab(reportContinuationColumn);

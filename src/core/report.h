@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text_list.h"
 #include "core/text_page.h"
 
 #include <array>
@@ -20,7 +21,8 @@ struct ReportInput {
     double wurf = 0;                    // the current spin
     std::array<FigureMark, 20> marks{}; // figure positions 1 .. 20
     std::string foundCount;             // the occurrence count label's caption
-    std::vector<std::string> found;     // the occurrence list's entries, in list order
+    // The occurrence list's entries, read where the list keeps them; none when null.
+    const TextList* found = nullptr;
 };
 
 // What printing the report leaves in the window's state.

@@ -51,11 +51,7 @@ void Form1::okdruck_Click() {
         }
     }
     input.foundCount = utf8(lmenge->caption());
-    const int entries = Liste->listCount();
-    input.found.reserve(static_cast<std::size_t>(entries));
-    for (int i = 0; i < entries; ++i) {
-        input.found.push_back(utf8(Liste->list(i)));
-    }
+    input.found = &Liste->entries();
 
     const sorvik1::Report report = sorvik1::buildReport(input);
     // A long printout is announced; "Nein" leaves the trainer as the

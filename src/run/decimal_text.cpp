@@ -1,5 +1,8 @@
 #include "run/decimal_text.h"
 
+#include "run/number_texts.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -10,6 +13,14 @@ const QString& DecimalText::operator()(std::int64_t value) {
     }
     value_ = value;
     return text_;
+}
+
+double DecimalText::valueOf(const QString& caption) const {
+    if (!text_.isEmpty() && caption.size() == text_.size() &&
+        std::equal(text_.cbegin(), text_.cend(), caption.cbegin())) {
+        return static_cast<double>(value_);
+    }
+    return captionValue(caption);
 }
 
 // Adds one to the digits in place; false when the number grows by a digit.

@@ -11,6 +11,9 @@
 class DecimalText {
   public:
     const QString& operator()(std::int64_t value);
+    // The leading-number value of a caption, known without reading it when
+    // the caption is this counter's text.
+    double valueOf(const QString& caption) const;
 
   private:
     bool countUp();

@@ -4,37 +4,14 @@
 
 #include <array>
 
-namespace {
-
-constexpr int numbers = 37;
-
-struct Texts {
-    std::array<QString, numbers> shown;
-    std::array<QByteArray, numbers> utf8;
-
-    Texts() {
-        for (int n = 0; n < numbers; ++n) {
-            shown[static_cast<std::size_t>(n)] = QString::number(n);
-            utf8[static_cast<std::size_t>(n)] = QByteArray::number(n);
-        }
+NumberTexts::NumberTexts() {
+    for (std::size_t n = 0; n < shown.size(); ++n) {
+        shown[n] = QString::number(n);
+        utf8[n] = QByteArray::number(static_cast<qulonglong>(n));
     }
-};
-
-const Texts& texts() {
-    static const Texts made;
-    return made;
 }
 
-} // namespace
-
-const QString& numberText(int number) {
-    return texts().shown[static_cast<std::size_t>(number)];
-}
-
-std::string_view numberUtf8(int number) {
-    const QByteArray& t = texts().utf8[static_cast<std::size_t>(number)];
-    return {t.constData(), static_cast<std::size_t>(t.size())};
-}
+const NumberTexts numberTexts;
 
 double captionValue(const QString& caption) {
     // Counts and spin numbers are short plain digits: read them without

@@ -19,7 +19,7 @@ void Form1::figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& 
     std::array<char, 24> entry{};
     const auto end = std::to_chars(entry.data(), entry.data() + entry.size(), start).ptr;
     Liste->addItem(std::string_view(entry.data(), static_cast<std::size_t>(end - entry.data())));
-    const auto found = static_cast<std::int64_t>(captionValue(lmenge->caption()));
+    const auto found = static_cast<std::int64_t>(mengeText_.valueOf(lmenge->caption()));
     lmenge->setCaption(mengeText_(found + 1));
 }
 

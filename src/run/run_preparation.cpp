@@ -12,8 +12,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -64,13 +62,9 @@ void Form1::prepareRun() {
     zahlen = std::move(store);
     tabelle2->setRows(static_cast<int>(spins) + 1);
     tabelle2->setCol(0);
-    std::array<char, 24> label{};
-    for (std::size_t i = 0; i <= spins; ++i) {
-        tabelle2->setRow(static_cast<int>(i));
-        const auto end = std::to_chars(label.data(), label.data() + label.size(), i + 1).ptr;
-        tabelle2->setText(
-            std::string_view(label.data(), static_cast<std::size_t>(end - label.data())));
-    }
+    // Every row shows its number, the row after the last spin too.
+    tabelle2->setDerivedTexts(static_cast<int>(spins) + 1);
+    tabelle2->setRow(static_cast<int>(spins));
     fitSpinColumn(*tabelle2, QString::number(spins + 1), 3);
     okdruck->setEnabled(true);
     okabbrechen->setEnabled(true);

@@ -78,6 +78,10 @@ void FlexGrid::setRows(int rows) {
     scheduleFlush();
 }
 
+void FlexGrid::setCellSource(std::unique_ptr<sorvik1::CellSource> source) {
+    model_->cells().setSource(std::move(source));
+}
+
 void FlexGrid::reserveRows(int rows, int textCol) {
     model_->reserveRows(rows, textCol);
 }
@@ -113,13 +117,17 @@ void FlexGrid::setText(std::string_view utf8) {
     scheduleFlush();
 }
 
+void FlexGrid::setDerivedTexts(int rows) {
+    model_->cells().setDerivedTexts(col_, rows);
+    scheduleFlush();
+}
+
 QString FlexGrid::text() const {
     return textAt(row_, col_);
 }
 
 QString FlexGrid::textAt(int row, int col) const {
-    const std::string_view t = model_->cells().text(row, col);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return QString::fromStdString(model_->cells().text(row, col));
 }
 
 void FlexGrid::setCellBackColor(std::uint32_t colour) {

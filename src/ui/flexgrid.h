@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 class FlexGridModel;
@@ -31,6 +32,9 @@ class FlexGrid : public QTableView {
     FlexGrid(int rows, int cols, const GridColours& colours, QWidget* parent = nullptr);
     ~FlexGrid() override;
 
+    // Where the grid derives the cells it shows from; set before any cell
+    // is written. See CellSource.
+    void setCellSource(std::unique_ptr<sorvik1::CellSource> source);
     void setRows(int rows);
     // See CellStore::reserveRows.
     void reserveRows(int rows, int textCol);
@@ -49,6 +53,9 @@ class FlexGrid : public QTableView {
     void setText(const QString& text);
     void setText(std::string_view utf8);
     QString text() const;
+    // Gives the first `rows` rows of the current column the texts the cell
+    // source derives, as writing each of them would; the current cell stays.
+    void setDerivedTexts(int rows);
     // Text of any cell, for reading the grid without moving the current cell.
     QString textAt(int row, int col) const;
 

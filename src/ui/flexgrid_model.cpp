@@ -78,8 +78,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
-        const std::string_view t = cells_.text(r, c);
-        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        return QString::fromStdString(cells_.text(r, c));
     }
     case Qt::BackgroundRole: {
         const std::uint32_t own = cells_.colour(r, c);

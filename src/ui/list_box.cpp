@@ -28,12 +28,18 @@ class ListBoxModel : public QAbstractListModel {
         return parent.isValid() ? 0 : published_;
     }
 
+    // The view asks for every entry's index when it lays out a long list:
+    // answered without the generic checks through the virtual counts.
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        const bool inside = row >= 0 && row < published_ && column == 0 && !parent.isValid();
+        return inside ? createIndex(row, column) : QModelIndex();
+    }
+
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
             return {};
         }
-        const std::string_view t = entries.at(static_cast<std::size_t>(index.row()));
-        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        return QString::fromStdString(entries.at(static_cast<std::size_t>(index.row())));
     }
 
   private:
@@ -77,8 +83,11 @@ QString ListBox::list(int index) const {
     if (index < 0) {
         return {};
     }
-    const std::string_view t = model_->entries.at(static_cast<std::size_t>(index));
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return QString::fromStdString(model_->entries.at(static_cast<std::size_t>(index)));
+}
+
+const sorvik1::TextList& ListBox::entries() const {
+    return model_->entries;
 }
 
 int ListBox::listIndex() const {

@@ -25,6 +25,8 @@ class ListBox : public QListView {
     QString list(int index) const;
     // The selected entry, or -1 when none is selected.
     int listIndex() const;
+    // The entries where the list keeps them, for reading them all at once.
+    const sorvik1::TextList& entries() const;
 
     // Brings the view up to date with the program's changes now.
     void flush();

@@ -41,6 +41,14 @@ std::vector<std::string> numbered(int from, int to) {
     return entries;
 }
 
+sorvik1::TextList listOf(const std::vector<std::string>& entries) {
+    sorvik1::TextList list;
+    for (const std::string& e : entries) {
+        list.append(e);
+    }
+    return list;
+}
+
 std::string listed(const std::vector<std::string>& entries) {
     std::string text;
     for (const std::string& e : entries) {
@@ -58,7 +66,8 @@ TEST(Report, LaysOutTheWholePage) {
     input.marks[0] = FigureMark::Red;
     input.marks[1] = FigureMark::Black;
     input.foundCount = "2";
-    input.found = {"12", "30"};
+    const sorvik1::TextList found = listOf({"12", "30"});
+    input.found = &found;
 
     Lines expected = {"",
                       "",
@@ -211,7 +220,8 @@ class Occurrences : public testing::TestWithParam<OccurrenceCase> {};
 
 TEST_P(Occurrences, AreListedFromLine39) {
     ReportInput input;
-    input.found = GetParam().found;
+    const sorvik1::TextList found = listOf(GetParam().found);
+    input.found = &found;
     const Lines lines = plainText(buildReport(input, GetParam().columns).lines);
     ASSERT_GE(lines.size(), 38u);
     EXPECT_EQ(Lines(lines.begin() + 38, lines.end()), GetParam().fromLine39);
@@ -251,10 +261,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<OccurrenceCase>& c) { return c.param.name; });
 
 TEST(Report, HundredsOfOccurrencesAreAllPrintedAcrossPages) {
-    ReportInput input;
+    std::vector<std::string> entries;
     for (int i = 0; i < 700; ++i) {
-        input.found.push_back(std::to_string(21 + 14'287 * i));
+        entries.push_back(std::to_string(21 + 14'287 * i));
     }
+    const sorvik1::TextList found = listOf(entries);
+    ReportInput input;
+    input.found = &found;
     const auto report = buildReport(input);
     const auto pages = sorvik1::paginate(report.lines, 50);
     ASSERT_GT(pages.size(), 1u);
@@ -275,7 +288,7 @@ TEST(Report, HundredsOfOccurrencesAreAllPrintedAcrossPages) {
             }
         }
     }
-    EXPECT_EQ(printed, "Bei Wurf:  " + listed(input.found));
+    EXPECT_EQ(printed, "Bei Wurf:  " + listed(entries));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using sorvik1::TextList;
 
@@ -47,4 +48,25 @@ TEST(TextList, RemovingInTheMiddleKeepsTheOthers) {
     EXPECT_EQ(list.at(1), "dddd");
     list.removeAt(7);
     EXPECT_EQ(list.size(), 2u);
+}
+
+// Plain numbers are kept as numbers; everything else, and numbers that would
+// not read back the same, as text.
+TEST(TextList, EveryEntryReadsBackExactlyAsAppended) {
+    const std::vector<std::string> entries = {
+        "0",  "7",  "10000000", "2147483647", "2147483648", "4294967296", "007", "00",
+        "-1", "+5", "12 ",      " 12",        "1e3",        "",           "äöü", "12,"};
+    TextList list;
+    for (const std::string& e : entries) {
+        list.append(e);
+    }
+    std::vector<std::string> expected = entries;
+    for (const std::size_t removed : {3, 0, 4}) {
+        list.removeAt(removed);
+        expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(removed));
+    }
+    ASSERT_EQ(list.size(), expected.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ(list.at(i), expected[i]) << i;
+    }
 }

@@ -21,10 +21,12 @@ class PageFit : public sorvik1::test::PdfPrintTest, public testing::WithParamInt
 // The widest text a report holds: the title in bold and the found spins of a
 // run of ten million, in digits, which are wider than the average character.
 TEST_P(PageFit, NoTextRunsPastTheRightMargin) {
-    sorvik1::ReportInput input;
+    sorvik1::TextList found;
     for (int spin = 9'999'000; spin < 9'999'100; ++spin) {
-        input.found.push_back(std::to_string(spin));
+        found.append(std::to_string(spin));
     }
+    sorvik1::ReportInput input;
+    input.found = &found;
     const QString file = pdfPath(QStringLiteral("page.pdf"));
     const qreal marginMm = 15;
     {

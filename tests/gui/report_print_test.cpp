@@ -41,13 +41,15 @@ class ReportPrint : public sorvik1::test::PdfPrintTest {
         input.marks[1] = FigureMark::Black;
         for (int i = 0; i < 400; ++i) {
             found << QString::number(17 + 2'477 * i);
-            input.found.push_back(found.back().toStdString());
+            foundEntries.append(found.back().toStdString());
         }
+        input.found = &foundEntries;
         input.foundCount = "400";
     }
 
     sorvik1::ReportInput input;
     QStringList found;
+    sorvik1::TextList foundEntries;
 };
 
 TEST_F(ReportPrint, ShowsEveryValueOnThePage) {
