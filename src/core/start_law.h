@@ -5,6 +5,7 @@
 #include "core/survival.h"
 
 #include <cstdint>
+#include <memory>
 #include <stop_token>
 
 namespace sorvik1 {
@@ -41,6 +42,11 @@ class StartLaw {
     // The distance from one start to the next, given a start: d with
     // P(distance >= d) below `share`, at least 2.
     std::int64_t distanceQuantile(double share) const;
+    // The automaton of the figure itself, for chains that follow every
+    // position: kept where the figure is not interleaved, or where its span
+    // is at most keptInterleavedSpan; null otherwise.
+    const OccurrenceAutomaton* automaton() const { return automaton_.get(); }
+    static constexpr int keptInterleavedSpan = 16;
 
   private:
     // Of one sequence, which holds every d-th position: log of no start
@@ -57,6 +63,7 @@ class StartLaw {
     bool settled_ = false;
     Survival fresh_;   // from an empty history
     Survival started_; // from the state a start at 0 leaves
+    std::shared_ptr<const OccurrenceAutomaton> automaton_;
 };
 
 } // namespace sorvik1
