@@ -138,6 +138,11 @@ double StartLaw::startThenNext(std::int64_t d) const {
            std::exp(started_.logAt(d / sequences_) + logNoneInOthers(d - 1, r));
 }
 
+FirstOccurrence StartLaw::firstOccurrence(std::int64_t spins) const {
+    return span_ == 0 ? FirstOccurrence{}
+                      : firstOccurrenceFrom(fresh_, static_cast<int>(sequences_), spins);
+}
+
 std::int64_t StartLaw::distanceQuantile(double share) const {
     const double limit = share * startChance_;
     const auto reached = [&](std::int64_t d) { return startThenNone(d - 1) < limit; };

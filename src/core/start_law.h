@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/figure.h"
+#include "core/first_occurrence.h"
 #include "core/statistics.h"
 #include "core/survival.h"
 
@@ -39,6 +40,9 @@ class StartLaw {
     double startThenNone(std::int64_t k) const;
     // Chance of a start at 0 whose next start is at d >= 1.
     double startThenNext(std::int64_t d) const;
+    // The waiting time and the chance of at least one occurrence in `spins`
+    // counted spins, as firstOccurrence gives them, from this law's steps.
+    FirstOccurrence firstOccurrence(std::int64_t spins) const;
     // The distance from one start to the next, given a start: d with
     // P(distance >= d) below `share`, at least 2.
     std::int64_t distanceQuantile(double share) const;
