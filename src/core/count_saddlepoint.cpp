@@ -107,7 +107,6 @@ Cumulants cumulants(const Moves& moves, const std::map<std::int64_t, int>& seque
     const std::int64_t longest = sequencesOf.empty() ? 0 : sequencesOf.rbegin()->first;
     const auto steps = static_cast<double>(longest);
     for (std::int64_t spin = 1; spin <= longest; ++spin) {
-        std::fill(next.begin(), next.end(), Share{});
         for (const Move& move : moves.plain) {
             const Share& from = shares[move.from];
             Share& to = next[move.to];
@@ -129,9 +128,11 @@ Cumulants cumulants(const Moves& moves, const std::map<std::int64_t, int>& seque
             dsum += share.dv;
             d2sum += share.d2v;
         }
+        // Emptied on the way for the next step.
         const double scale = 1.0 / sum;
         for (std::size_t s = 0; s < moves.states; ++s) {
             shares[s] = {next[s].v * scale, next[s].dv * scale, next[s].d2v * scale};
+            next[s] = {};
         }
         const double slope = dsum / sum;
         const Cumulants after{now.value + std::log(sum), slope, d2sum / sum - slope * slope};
