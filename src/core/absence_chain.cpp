@@ -1,47 +1,16 @@
 #include "core/absence_chain.h"
 
+#include "core/automaton_moves.h"
+
 #include <algorithm>
 
 namespace sorvik1 {
 
 namespace {
 
-struct Step {
-    std::uint32_t from;
-    std::uint32_t to;
-    double chance;
-};
-
-// The automaton's steps without a start (Q) and those that complete the
-// figure, continuing where counting goes on (R).
-struct Steps {
-    std::vector<Step> none;
-    std::vector<Step> start;
-};
-
-Steps stepsOf(const OccurrenceAutomaton& automaton) {
-    Steps steps;
-    const auto states = static_cast<std::uint32_t>(automaton.stateCount());
-    for (std::uint32_t s = 0; s < states; ++s) {
-        for (std::size_t o = 0; o < OccurrenceAutomaton::outcomeCount; ++o) {
-            const double chance = automaton.chance(o);
-            if (chance == 0.0) {
-                continue;
-            }
-            const std::uint32_t to = automaton.next(s, o);
-            if (to == states) {
-                steps.start.push_back({s, automaton.afterCompletion(s, o), chance});
-            } else {
-                steps.none.push_back({s, to, chance});
-            }
-        }
-    }
-    return steps;
-}
-
-// target = source times the steps' matrix.
-void times(const std::vector<Step>& steps, const double* source, double* target) {
-    for (const Step& step : steps) {
+// target = source times the moves' matrix.
+void times(const std::vector<AutomatonMove>& steps, const double* source, double* target) {
+    for (const AutomatonMove& step : steps) {
         target[step.to] += source[step.from] * step.chance;
     }
 }
@@ -67,7 +36,8 @@ std::vector<double> absenceChain(const OccurrenceAutomaton& automaton, int span,
         return atLeast;
     }
     const std::size_t states = automaton.stateCount();
-    const Steps steps = stepsOf(automaton);
+    // Q: the moves without a start; R: those that complete the figure.
+    const AutomatonMoves moves = automatonMoves(automaton);
     const std::int64_t m = std::max<std::int64_t>(stretch.startable, 0);
     const std::int64_t cannot = stretch.positions - m; // positions that cannot start
 
@@ -77,14 +47,14 @@ std::vector<double> absenceChain(const OccurrenceAutomaton& automaton, int span,
     first[0] = 1.0;
     for (int spin = 1; spin < span; ++spin) {
         std::vector<double> next(states);
-        times(steps.none, first.data(), next.data());
+        times(moves.plain, first.data(), next.data());
         first.swap(next);
     }
     // r_c = Q^c 1: the chance of no start in the next c positions, by state.
     std::vector<std::vector<double>> noStart{std::vector<double>(states, 1.0)};
     for (std::int64_t c = 1; c <= to; ++c) {
         std::vector<double> r(states);
-        for (const Step& step : steps.none) {
+        for (const AutomatonMove& step : moves.plain) {
             r[step.from] += step.chance * noStart.back()[step.to];
         }
         noStart.push_back(std::move(r));
@@ -98,7 +68,7 @@ std::vector<double> absenceChain(const OccurrenceAutomaton& automaton, int span,
     const auto raise = [&] {
         std::fill(raised.begin(), raised.end(), 0.0);
         for (std::size_t row = 0; row < states; ++row) {
-            times(steps.none, &power[row * states], &raised[row * states]);
+            times(moves.plain, &power[row * states], &raised[row * states]);
         }
         power.swap(raised);
     };
@@ -124,8 +94,8 @@ std::vector<double> absenceChain(const OccurrenceAutomaton& automaton, int span,
         for (std::int64_t t = 0; t < m; ++t) {
             std::fill(next.begin(), next.end(), 0.0);
             std::fill(started.begin(), started.end(), 0.0);
-            times(steps.none, alive.data(), next.data());
-            times(steps.start, alive.data(), started.data());
+            times(moves.plain, alive.data(), next.data());
+            times(moves.completing, alive.data(), started.data());
             if (t - length >= -1) {
                 const double* old = slot(t - length);
                 std::fill(reaching.begin(), reaching.end(), 0.0);

@@ -1,5 +1,7 @@
 #include "core/count_law.h"
 
+#include "core/automaton_moves.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -42,41 +44,6 @@ bool settled(double step, double before, double sum, double scale, double steps)
            std::max(settledShare / steps * scale, roundingShare * (std::abs(sum) + scale));
 }
 
-// The automaton's moves that can happen, those that complete the figure
-// apart: they carry e^t.
-struct Move {
-    std::uint32_t from;
-    std::uint32_t to;
-    double chance;
-};
-
-struct Moves {
-    std::size_t states = 0;
-    std::vector<Move> plain;
-    std::vector<Move> completing;
-};
-
-Moves movesOf(const OccurrenceAutomaton& automaton) {
-    Moves moves;
-    moves.states = automaton.stateCount();
-    for (std::size_t s = 0; s < moves.states; ++s) {
-        for (std::size_t o = 0; o < OccurrenceAutomaton::outcomeCount; ++o) {
-            const double chance = automaton.chance(o);
-            if (chance == 0.0) {
-                continue;
-            }
-            const std::uint32_t to = automaton.next(s, o);
-            if (to == moves.states) {
-                moves.completing.push_back(
-                    {static_cast<std::uint32_t>(s), automaton.afterCompletion(s, o), chance});
-            } else {
-                moves.plain.push_back({static_cast<std::uint32_t>(s), to, chance});
-            }
-        }
-    }
-    return moves;
-}
-
 // A state's share of u0 M(t)^k 1 with its first two derivatives in t.
 struct Share {
     double v = 0;
@@ -92,8 +59,8 @@ struct Share {
 // then the first completions are still to come. The increments must hold
 // for a whole span of steps: a figure whose offsets share a factor d moves
 // in blocks of d equal steps.
-Cumulants cumulants(const Moves& moves, const std::map<std::int64_t, int>& sequencesOf, int span,
-                    double t) {
+Cumulants cumulants(const AutomatonMoves& moves, const std::map<std::int64_t, int>& sequencesOf,
+                    int span, double t) {
     std::vector<Share> shares(moves.states);
     std::vector<Share> next(moves.states);
     shares[0].v = 1.0;
@@ -107,14 +74,14 @@ Cumulants cumulants(const Moves& moves, const std::map<std::int64_t, int>& seque
     const std::int64_t longest = sequencesOf.empty() ? 0 : sequencesOf.rbegin()->first;
     const auto steps = static_cast<double>(longest);
     for (std::int64_t spin = 1; spin <= longest; ++spin) {
-        for (const Move& move : moves.plain) {
+        for (const AutomatonMove& move : moves.plain) {
             const Share& from = shares[move.from];
             Share& to = next[move.to];
             to.v += move.chance * from.v;
             to.dv += move.chance * from.dv;
             to.d2v += move.chance * from.d2v;
         }
-        for (const Move& move : moves.completing) {
+        for (const AutomatonMove& move : moves.completing) {
             const Share& from = shares[move.from];
             Share& to = next[move.to];
             const double w = move.chance * weight;
@@ -182,7 +149,7 @@ double millsRatio(double w) {
 //   u = 2 sinh(t / 2) sqrt(K''(t)),
 // taken with the signs of w and u flipped for the lower tail; in logs, so
 // that a tail far below the smallest double reads 0 and none above it does.
-double tail(const Moves& moves, const std::map<std::int64_t, int>& sequencesOf, int span,
+double tail(const AutomatonMoves& moves, const std::map<std::int64_t, int>& sequencesOf, int span,
             const CountMoments& moments, std::int64_t x, bool lower) {
     const double y = static_cast<double>(x) + (lower ? 0.5 : -0.5);
     double t = std::clamp((y - moments.expected) / std::max(moments.variance, 1e-300), -30.0, 30.0);
@@ -242,7 +209,7 @@ double saddlepointTail(const OccurrenceAutomaton& automaton, int span,
     if (lower ? x < 0 : x <= 0) {
         return lower ? 0.0 : 1.0;
     }
-    return tail(movesOf(automaton), sequencesOf, span, moments, x, lower);
+    return tail(automatonMoves(automaton), sequencesOf, span, moments, x, lower);
 }
 
 } // namespace sorvik1
