@@ -41,8 +41,8 @@ void BM_LawsSpan20(benchmark::State& state) {
     const auto rule = sorvik1::ZeroRule::Breaks;
     const sorvik1::Stretch stretch{spins, spins - figure.span() + 1};
     for (auto _ : state) {
-        const auto first = sorvik1::firstOccurrence(figure, spins, rule);
         const auto law = sorvik1::StartLaw::of(figure, rule);
+        const auto first = law.firstOccurrence(spins);
         if (!first.expectedWait || !law.settled()) {
             state.SkipWithError("no values");
         }

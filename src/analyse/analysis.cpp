@@ -17,8 +17,8 @@ namespace {
 
 void addStatistics(SourceReport& report, const Options& options) {
     report.moments = countMoments(options.figure, report.scan.positions, options.rule);
-    report.first = firstOccurrence(options.figure, report.scan.positions, options.rule);
     const StartLaw law = StartLaw::of(options.figure, options.rule);
+    report.first = law.firstOccurrence(report.scan.positions);
     const std::int64_t positions = report.scan.positions;
     const Stretch stretch{positions,
                           std::max<std::int64_t>(0, positions - options.figure.span() + 1)};

@@ -136,8 +136,11 @@ Ausgabe je Quelle:
   Dazu der längste Ausbleiber: die längste Strecke gezählter Würfe ohne
   Beginn eines Vorkommens (auch vor dem ersten und nach dem letzten), wo er
   beginnt (als gezählter Wurf), seine erwartete Länge und die
-  Wahrscheinlichkeit eines mindestens so langen, mit einer Fehlerschranke
-  dieser Näherung.
+  Wahrscheinlichkeit eines mindestens so langen. Beide sind exakt
+  (Fehlerschranke 0), wo die Kette über den Zustand der Figur und die Länge
+  der laufenden Strecke höchstens 1e8 Rechenschritte kostet (das reicht etwa
+  für 1000 Würfe und Figuren bis Spannweite 5); sonst eine Näherung mit
+  einer Fehlerschranke, die den exakten Wert stets einschließt.
 
 Mit zwei oder mehr Dateien folgt in csv eine Zeile und in json ein Objekt
 "gesamt" für alle Dateien zusammen: Würfe, Vorkommen und erwartete Zahl

@@ -1,7 +1,10 @@
 #include "core/absence_law.h"
 
+#include "core/absence_chain.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace sorvik1 {
 
@@ -45,24 +48,8 @@ std::int64_t firstFailing(std::int64_t low, std::int64_t high, Holds holds) {
     return low;
 }
 
-} // namespace
-
-Stretch shownStretch(int span, std::int64_t shown, std::int64_t runSpins) {
-    const std::int64_t positions = std::max<std::int64_t>(shown, 0);
-    return {positions, std::clamp<std::int64_t>(runSpins - span + 1, 0, positions)};
-}
-
-AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length) {
-    if (length <= 0) {
-        return {1.0, 0.0};
-    }
-    if (length > stretch.positions) {
-        return {0.0, 0.0};
-    }
-    if (stretch.startable <= 0 || law.span() == 0 ||
-        length <= stretch.positions - stretch.startable) {
-        return {1.0, 0.0};
-    }
+// Past the lengths that are certain or impossible.
+AbsenceChance approximateAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length) {
     const Windows windows = windowsOf(law, stretch, length);
     const double lambda = windows.lambda;
     if (stretch.positions <= 2 * length) {
@@ -85,12 +72,97 @@ AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::i
     return {chance, std::max(chance - low, high - chance)};
 }
 
-ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch) {
+// The chances no chain is needed for.
+std::optional<AbsenceChance> certainOrImpossible(const StartLaw& law, const Stretch& stretch,
+                                                 std::int64_t length) {
+    if (length <= 0) {
+        return AbsenceChance{1.0, 0.0};
+    }
+    if (length > stretch.positions) {
+        return AbsenceChance{0.0, 0.0};
+    }
+    if (stretch.startable <= 0 || law.span() == 0 ||
+        length <= stretch.positions - stretch.startable) {
+        return AbsenceChance{1.0, 0.0};
+    }
+    return std::nullopt;
+}
+
+// The whole law where the chain fits the budget: the chances of the lengths
+// from the first that is not certain up to the last that the window count
+// does not give exactly (2L < n), cut where even the expected number of
+// windows falls below 1e-17.
+class AbsenceTable {
+  public:
+    AbsenceTable(const StartLaw& law, const Stretch& stretch, double budget)
+        : law_(law), stretch_(stretch) {
+        const OccurrenceAutomaton* automaton = law.automaton();
+        if (automaton == nullptr || stretch.startable <= 0) {
+            return;
+        }
+        from_ = std::max<std::int64_t>(stretch.positions - stretch.startable + 1, 1);
+        const std::int64_t last = (stretch.positions - 1) / 2;
+        const std::int64_t to =
+            firstFailing(from_, last,
+                         [&](std::int64_t l) {
+                             return windowsOf(law, stretch, l).lambda > negligibleWindows;
+                         }) -
+            1;
+        if (absenceChainWork(automaton->stateCount(), stretch, from_, to) <= budget) {
+            exact_ = true;
+            atLeast_ = absenceChain(*automaton, law.span(), stretch, from_, to);
+        }
+    }
+
+    bool exact() const { return exact_; }
+
+    AbsenceChance at(std::int64_t length) const {
+        if (const auto known = certainOrImpossible(law_, stretch_, length)) {
+            return *known;
+        }
+        if (length >= from_ && length - from_ < static_cast<std::int64_t>(atLeast_.size())) {
+            return {atLeast_[static_cast<std::size_t>(length - from_)], 0.0};
+        }
+        return approximateAtLeast(law_, stretch_, length);
+    }
+
+  private:
+    static constexpr double negligibleWindows = 1e-17;
+
+    const StartLaw& law_;
+    Stretch stretch_;
+    bool exact_ = false;
+    std::int64_t from_ = 1;
+    std::vector<double> atLeast_;
+};
+
+} // namespace
+
+Stretch shownStretch(int span, std::int64_t shown, std::int64_t runSpins) {
+    const std::int64_t positions = std::max<std::int64_t>(shown, 0);
+    return {positions, std::clamp<std::int64_t>(runSpins - span + 1, 0, positions)};
+}
+
+AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length,
+                             double budget) {
+    if (const auto known = certainOrImpossible(law, stretch, length)) {
+        return *known;
+    }
+    const OccurrenceAutomaton* automaton = law.automaton();
+    if (automaton != nullptr && 2 * length < stretch.positions &&
+        absenceChainWork(automaton->stateCount(), stretch, length, length) <= budget) {
+        return {absenceChain(*automaton, law.span(), stretch, length, length).front(), 0.0};
+    }
+    return approximateAtLeast(law, stretch, length);
+}
+
+ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch, double budget) {
     const std::int64_t n = stretch.positions;
     if (n <= 0) {
         return {};
     }
-    const auto chance = [&](std::int64_t length) { return longestAtLeast(law, stretch, length); };
+    const AbsenceTable table(law, stretch, budget);
+    const auto chance = [&](std::int64_t length) { return table.at(length); };
     // Below `sure` every length is reached for certain, from `never` on none
     // (what is left there, below 1e-18 each, is bounded too).
     const std::int64_t sure =
@@ -125,15 +197,14 @@ ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch) {
 }
 
 std::vector<AbsencePoint> absenceDistribution(const StartLaw& law, const Stretch& stretch,
-                                              std::int64_t marked, int points) {
+                                              std::int64_t marked, int points, double budget) {
     const std::int64_t n = stretch.positions;
     std::vector<AbsencePoint> distribution;
     if (n <= 0 || points < 2) {
         return distribution;
     }
-    const auto chance = [&](std::int64_t length) {
-        return longestAtLeast(law, stretch, length).probability;
-    };
+    const AbsenceTable table(law, stretch, budget);
+    const auto chance = [&](std::int64_t length) { return table.at(length).probability; };
     std::int64_t low = firstFailing(1, n, [&](std::int64_t l) { return chance(l) >= 1 - 1e-4; });
     std::int64_t high = firstFailing(low, n, [&](std::int64_t l) { return chance(l) >= 1e-5; });
     low = std::clamp<std::int64_t>(std::min(low - 1, marked - 1), 1, n);

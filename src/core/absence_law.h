@@ -19,6 +19,10 @@ struct Stretch {
 // the run.
 Stretch shownStretch(int span, std::int64_t shown, std::int64_t runSpins);
 
+// Up to this much work (see absenceChainWork) the law of the longest absence
+// is computed exactly; about a tenth of a second.
+inline constexpr double exactAbsenceWork = 1e8;
+
 struct AbsenceChance {
     double probability = 0;
     // |probability - exact| never exceeds this.
@@ -27,6 +31,10 @@ struct AbsenceChance {
 
 // The chance that the longest stretch of positions without a start, those
 // before the first and after the last start included, is at least `length`.
+//
+// Exact (bound 0) where the chain over the automaton's state and the
+// current stretch's length (see absenceChain) takes at most `budget` work;
+// otherwise as follows.
 //
 // The stretch after the last start holds the positions that cannot start
 // one, so every length up to their number is reached for certain.
@@ -43,7 +51,8 @@ struct AbsenceChance {
 // with B the chance of the windows at the beginning and the end. The
 // chance is further held between Markov's bound (at most lambda) and that of
 // independent blocks of L positions (at least 1 - (1 - P(none in L))^k).
-AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length);
+AbsenceChance longestAtLeast(const StartLaw& law, const Stretch& stretch, std::int64_t length,
+                             double budget = exactAbsenceWork);
 
 struct ExpectedLongest {
     double length = 0;
@@ -52,8 +61,12 @@ struct ExpectedLongest {
     double errorBound = 0;
 };
 
-// E[longest] = the sum of P(longest >= L) over L >= 1.
-ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch);
+// E[longest] = the sum of P(longest >= L) over L >= 1. Exact, but for a
+// bound below 1e-12, where the chain for every length whose chance is
+// neither certain, nor below 1e-17, nor exact from the window count fits
+// `budget`; otherwise from the approximation, with its bounds.
+ExpectedLongest expectedLongest(const StartLaw& law, const Stretch& stretch,
+                                double budget = exactAbsenceWork);
 
 struct AbsencePoint {
     std::int64_t length = 0;
@@ -62,8 +75,10 @@ struct AbsencePoint {
 };
 
 // P(longest == L) at up to `points` lengths spread over where it is not
-// negligible, widened to include `marked`.
+// negligible, widened to include `marked`; exact in the same range as the
+// expectation.
 std::vector<AbsencePoint> absenceDistribution(const StartLaw& law, const Stretch& stretch,
-                                              std::int64_t marked, int points = 400);
+                                              std::int64_t marked, int points = 400,
+                                              double budget = exactAbsenceWork);
 
 } // namespace sorvik1

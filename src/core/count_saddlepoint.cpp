@@ -1,5 +1,7 @@
 #include "core/count_law.h"
 
+#include "core/automaton_moves.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -42,6 +44,13 @@ bool settled(double step, double before, double sum, double scale, double steps)
            std::max(settledShare / steps * scale, roundingShare * (std::abs(sum) + scale));
 }
 
+// A state's share of u0 M(t)^k 1 with its first two derivatives in t.
+struct Share {
+    double v = 0;
+    double dv = 0;
+    double d2v = 0;
+};
+
 // Steps u0 M(t)^k 1 and its derivatives in t, M(t) the automaton's matrix
 // with e^t on every completion, kept divided by its own sum. Once a step's
 // increments of K, K' and K'' have settled (the distribution over the states
@@ -50,64 +59,56 @@ bool settled(double step, double before, double sum, double scale, double steps)
 // then the first completions are still to come. The increments must hold
 // for a whole span of steps: a figure whose offsets share a factor d moves
 // in blocks of d equal steps.
-Cumulants cumulants(const OccurrenceAutomaton& automaton,
-                    const std::map<std::int64_t, int>& sequencesOf, int span, double t) {
-    const std::size_t states = automaton.stateCount();
-    std::vector<double> v(states), dv(states), d2v(states);
-    std::vector<double> nv(states), ndv(states), nd2v(states);
-    v[0] = 1.0;
+Cumulants cumulants(const AutomatonMoves& moves, const std::map<std::int64_t, int>& sequencesOf,
+                    int span, double t) {
+    std::vector<Share> shares(moves.states);
+    std::vector<Share> next(moves.states);
+    shares[0].v = 1.0;
     const double weight = std::exp(t);
     Cumulants total;
     Cumulants now;
     Cumulants step;
     Cumulants before;
     int calm = 0;
-    auto next = sequencesOf.begin();
+    auto following = sequencesOf.begin();
     const std::int64_t longest = sequencesOf.empty() ? 0 : sequencesOf.rbegin()->first;
     const auto steps = static_cast<double>(longest);
     for (std::int64_t spin = 1; spin <= longest; ++spin) {
-        std::fill(nv.begin(), nv.end(), 0.0);
-        std::fill(ndv.begin(), ndv.end(), 0.0);
-        std::fill(nd2v.begin(), nd2v.end(), 0.0);
-        for (std::size_t s = 0; s < states; ++s) {
-            for (std::size_t o = 0; o < OccurrenceAutomaton::outcomeCount; ++o) {
-                const double chance = automaton.chance(o);
-                if (chance == 0.0) {
-                    continue;
-                }
-                std::uint32_t to = automaton.next(s, o);
-                if (to == states) {
-                    to = automaton.afterCompletion(s, o);
-                    const double w = chance * weight;
-                    nv[to] += w * v[s];
-                    ndv[to] += w * (dv[s] + v[s]);
-                    nd2v[to] += w * (d2v[s] + 2.0 * dv[s] + v[s]);
-                } else {
-                    nv[to] += chance * v[s];
-                    ndv[to] += chance * dv[s];
-                    nd2v[to] += chance * d2v[s];
-                }
-            }
+        for (const AutomatonMove& move : moves.plain) {
+            const Share& from = shares[move.from];
+            Share& to = next[move.to];
+            to.v += move.chance * from.v;
+            to.dv += move.chance * from.dv;
+            to.d2v += move.chance * from.d2v;
+        }
+        for (const AutomatonMove& move : moves.completing) {
+            const Share& from = shares[move.from];
+            Share& to = next[move.to];
+            const double w = move.chance * weight;
+            to.v += w * from.v;
+            to.dv += w * (from.dv + from.v);
+            to.d2v += w * (from.d2v + 2.0 * from.dv + from.v);
         }
         double sum = 0, dsum = 0, d2sum = 0;
-        for (std::size_t s = 0; s < states; ++s) {
-            sum += nv[s];
-            dsum += ndv[s];
-            d2sum += nd2v[s];
+        for (const Share& share : next) {
+            sum += share.v;
+            dsum += share.dv;
+            d2sum += share.d2v;
         }
-        for (std::size_t s = 0; s < states; ++s) {
-            v[s] = nv[s] / sum;
-            dv[s] = ndv[s] / sum;
-            d2v[s] = nd2v[s] / sum;
+        // Emptied on the way for the next step.
+        const double scale = 1.0 / sum;
+        for (std::size_t s = 0; s < moves.states; ++s) {
+            shares[s] = {next[s].v * scale, next[s].dv * scale, next[s].d2v * scale};
+            next[s] = {};
         }
         const double slope = dsum / sum;
         const Cumulants after{now.value + std::log(sum), slope, d2sum / sum - slope * slope};
         before = step;
         step = after - now;
         now = after;
-        for (; next != sequencesOf.end() && next->first <= spin; ++next) {
-            if (next->first == spin) {
-                total += now.scaled(next->second);
+        for (; following != sequencesOf.end() && following->first <= spin; ++following) {
+            if (following->first == spin) {
+                total += now.scaled(following->second);
             }
         }
         const double curvature = std::abs(now.curvature) + steps * std::abs(step.curvature);
@@ -117,10 +118,10 @@ Cumulants cumulants(const OccurrenceAutomaton& automaton,
             settled(step.curvature, before.curvature, now.curvature, curvature, steps);
         calm = still && spin >= 2 * span ? calm + 1 : 0;
         if (calm > span) {
-            for (; next != sequencesOf.end(); ++next) {
+            for (; following != sequencesOf.end(); ++following) {
                 Cumulants at = now;
-                at += step.scaled(static_cast<double>(next->first - spin));
-                total += at.scaled(next->second);
+                at += step.scaled(static_cast<double>(following->first - spin));
+                total += at.scaled(following->second);
             }
             break;
         }
@@ -148,15 +149,15 @@ double millsRatio(double w) {
 //   u = 2 sinh(t / 2) sqrt(K''(t)),
 // taken with the signs of w and u flipped for the lower tail; in logs, so
 // that a tail far below the smallest double reads 0 and none above it does.
-double tail(const OccurrenceAutomaton& automaton, const std::map<std::int64_t, int>& sequencesOf,
-            int span, const CountMoments& moments, std::int64_t x, bool lower) {
+double tail(const AutomatonMoves& moves, const std::map<std::int64_t, int>& sequencesOf, int span,
+            const CountMoments& moments, std::int64_t x, bool lower) {
     const double y = static_cast<double>(x) + (lower ? 0.5 : -0.5);
     double t = std::clamp((y - moments.expected) / std::max(moments.variance, 1e-300), -30.0, 30.0);
     double below = -std::numeric_limits<double>::infinity();
     double above = std::numeric_limits<double>::infinity();
     Cumulants k;
     for (int iteration = 0; iteration < 100; ++iteration) {
-        k = cumulants(automaton, sequencesOf, span, t);
+        k = cumulants(moves, sequencesOf, span, t);
         const double miss = k.slope - y;
         if (std::abs(miss) <= 1e-6 * std::sqrt(k.curvature) || k.curvature <= 0.0) {
             break;
@@ -208,7 +209,7 @@ double saddlepointTail(const OccurrenceAutomaton& automaton, int span,
     if (lower ? x < 0 : x <= 0) {
         return lower ? 0.0 : 1.0;
     }
-    return tail(automaton, sequencesOf, span, moments, x, lower);
+    return tail(automatonMoves(automaton), sequencesOf, span, moments, x, lower);
 }
 
 } // namespace sorvik1

@@ -7,6 +7,9 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <unordered_map>
+#include <utility>
 
 namespace sorvik1 {
 
@@ -89,6 +92,38 @@ class SummedMoments {
     std::vector<std::int64_t> shortLengths_;
 };
 
+// The figure read backwards, with red and black swapped, or both, has the
+// same law of its count: the spins are independent (a sequence read
+// backwards is as likely as forwards) and red as likely as black. Each
+// figure gets the index of the first of the four in the list.
+std::vector<std::size_t> sharedLaws(const std::vector<Figure>& figures) {
+    const auto key = [](const Figure& figure, bool backwards, bool swapped) {
+        std::string text(static_cast<std::size_t>(figure.span()), '.');
+        for (int offset = 0; offset < figure.span(); ++offset) {
+            const Farbcode colour = figure.at(backwards ? figure.span() - 1 - offset : offset);
+            text[static_cast<std::size_t>(offset)] = colour == noColour           ? '.'
+                                                     : (colour == red) != swapped ? 'r'
+                                                                                  : 's';
+        }
+        return text;
+    };
+    std::unordered_map<std::string, std::size_t> first;
+    std::vector<std::size_t> shared(figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        std::size_t found = i;
+        for (const auto& [backwards, swapped] :
+             {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
+            const auto other = first.find(key(figures[i], backwards, swapped));
+            if (other != first.end()) {
+                found = std::min(found, other->second);
+            }
+        }
+        first.emplace(key(figures[i], false, false), i);
+        shared[i] = found;
+    }
+    return shared;
+}
+
 SearchResult stopped() {
     SearchResult result;
     result.refusal = SearchRefusal::Stopped;
@@ -169,10 +204,13 @@ std::vector<Figure> searchedFigures(int maxSpan, bool gaps) {
 std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
                                  const SearchSettings& settings) {
     const SummedMoments moments(lengths, settings.maxSpan);
+    const std::vector<Figure> figures = searchedFigures(settings.maxSpan, settings.gaps);
+    const std::vector<std::size_t> shared = sharedLaws(figures);
     std::vector<CountLaw> laws;
-    for (const Figure& figure : searchedFigures(settings.maxSpan, settings.gaps)) {
-        laws.push_back(
-            CountLaw::of(figure, lengths, settings.rule, moments.of(figure, settings.rule)));
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        laws.push_back(shared[i] < i ? laws[shared[i]]
+                                     : CountLaw::of(figures[i], lengths, settings.rule,
+                                                    moments.of(figures[i], settings.rule)));
     }
     return laws;
 }
@@ -199,12 +237,16 @@ SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token sto
     const std::vector<Figure> figures = searchedFigures(counter.span(), gaps);
     result.figures.resize(figures.size());
     std::vector<double> beyond(figures.size());
-    // Judges every parts-th figure from `part` on; only part 0 reports
-    // progress. Longer figures cost more and come last, so striding shares
-    // the work evenly.
-    const auto judge = [&](std::size_t part, std::size_t parts) {
-        for (std::size_t i = part, done = 0; i < figures.size(); i += parts, ++done) {
-            if (done % 256 == 0) {
+    const std::vector<std::size_t> shared = sharedLaws(figures);
+    std::vector<CountLaw> own(laws != nullptr ? 0 : figures.size());
+    // The threads share the figures by the figure whose law they share, so
+    // that a law is worked out on the thread of every figure that uses it,
+    // before them; longer figures cost more and come last, so taking every
+    // parts-th law shares the work evenly. Only part 0 reports progress.
+    const auto parts = static_cast<std::size_t>(std::max(threads, 1));
+    const auto judge = [&](int part) {
+        for (std::size_t i = 0; i < figures.size(); ++i) {
+            if (i % 256 == 0) {
                 if (stop.stop_requested()) {
                     return;
                 }
@@ -212,6 +254,9 @@ SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token sto
                     progress(from + (1.0 - from) * static_cast<double>(i) /
                                         static_cast<double>(figures.size()));
                 }
+            }
+            if (shared[i] % parts != static_cast<std::size_t>(part)) {
+                continue;
             }
             FigureFinding& finding = result.figures[i];
             finding.figure = figures[i];
@@ -221,18 +266,15 @@ SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token sto
             finding.expected = m.expected;
             finding.standardDeviation = m.standardDeviation;
             finding.z = zScore(static_cast<double>(finding.found), m);
-            const CountLaw law =
-                laws != nullptr
-                    ? (*laws)[i]
-                    : CountLaw::of(figures[i], counter.sequencePositions(), counter.rule(), m);
+            if (laws == nullptr && shared[i] == i) {
+                own[i] = CountLaw::of(figures[i], counter.sequencePositions(), counter.rule(), m);
+            }
+            const CountLaw& law = laws != nullptr ? (*laws)[i] : own[shared[i]];
             finding.p = law.twoSided(finding.found);
             beyond[i] = law.beyondThree();
         }
     };
-    // The threads share the figures: each figure is judged on its own.
-    const auto parts = static_cast<std::size_t>(std::max(threads, 1));
-    runParts(static_cast<int>(parts),
-             [&](int part) { judge(static_cast<std::size_t>(part), parts); });
+    runParts(static_cast<int>(parts), judge);
     if (stop.stop_requested()) {
         return stopped();
     }

@@ -18,7 +18,7 @@ constexpr double negligible = 1e-10;
 // the steps of one: sequence c holds the spins c, c + d, ...
 class Survivals {
   public:
-    Survivals(Survival one, int sequences) : one_(std::move(one)), d_(sequences) {}
+    Survivals(const Survival& one, int sequences) : one_(one), d_(sequences) {}
 
     bool known() const { return one_.known(); }
     // Spins covered by the steps; beyond them the tail takes over.
@@ -44,7 +44,7 @@ class Survivals {
     }
 
   private:
-    Survival one_;
+    const Survival& one_;
     int d_;
 };
 
@@ -66,7 +66,13 @@ FirstOccurrence firstOccurrence(const Figure& figure, std::int64_t spins, ZeroRu
                            interleaving.sequences;
     std::vector<double> fresh(automaton.stateCount());
     fresh[0] = 1.0;
-    const Survivals survivals(Survival::of(automaton, fresh, logDone), interleaving.sequences);
+    return firstOccurrenceFrom(Survival::of(automaton, fresh, logDone), interleaving.sequences,
+                               spins);
+}
+
+FirstOccurrence firstOccurrenceFrom(const Survival& fresh, int sequences, std::int64_t spins) {
+    FirstOccurrence result;
+    const Survivals survivals(fresh, sequences);
     if (!survivals.known()) {
         return result;
     }

@@ -44,4 +44,11 @@ struct FirstOccurrence {
 // states) take a few hundred steps.
 FirstOccurrence firstOccurrence(const Figure& figure, std::int64_t spins, ZeroRule rule);
 
+class Survival;
+
+// The same from the steps of one of `sequences` interleaved sequences from an
+// empty history, stepped at least as far as firstOccurrence steps them (as
+// the start law does): a caller that needs both steps once.
+FirstOccurrence firstOccurrenceFrom(const Survival& fresh, int sequences, std::int64_t spins);
+
 } // namespace sorvik1

@@ -1,5 +1,7 @@
 #include "core/start_law.h"
 
+#include "core/parallel_parts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,8 @@ namespace {
 constexpr double logVanished = -700;
 // The search for a quantile gives up here; no chart goes that far.
 constexpr std::int64_t farthestDistance = std::int64_t{1} << 40;
+// From this many states on, the two survivals are stepped side by side.
+constexpr std::size_t parallelStates = 4096;
 
 // The states a start at 0 leaves behind, by their chances: spins 1 ..
 // span - 1 must fit the figure's own offsets, and read from an empty
@@ -61,13 +65,29 @@ StartLaw StartLaw::of(const Figure& figure, ZeroRule rule, std::stop_token stop)
     const Interleaving interleaving = interleave(figure);
     law.sequences_ = interleaving.sequences;
     law.squeezedSpan_ = interleaving.figure.span();
-    const OccurrenceAutomaton automaton(interleaving.figure, rule);
+    auto squeezed = std::make_shared<const OccurrenceAutomaton>(interleaving.figure, rule);
+    const OccurrenceAutomaton& automaton = *squeezed;
     std::vector<double> empty(automaton.stateCount());
     empty[0] = 1.0;
-    law.fresh_ = Survival::of(automaton, empty, logVanished, stop);
-    law.started_ =
-        Survival::of(automaton, afterStart(automaton, interleaving.figure), logVanished, stop);
+    const std::vector<double> afterOne = afterStart(automaton, interleaving.figure);
+    const auto survive = [&](int part) {
+        (part == 0 ? law.fresh_ : law.started_) =
+            Survival::of(automaton, part == 0 ? empty : afterOne, logVanished, stop);
+    };
+    // The two are independent and, for the largest automata, equally long;
+    // for small ones a thread costs more than it saves.
+    if (automaton.stateCount() >= parallelStates) {
+        runParts(2, survive);
+    } else {
+        survive(0);
+        survive(1);
+    }
     law.settled_ = law.fresh_.known() && law.started_.known();
+    if (interleaving.sequences == 1) {
+        law.automaton_ = std::move(squeezed);
+    } else if (law.span_ <= keptInterleavedSpan) {
+        law.automaton_ = std::make_shared<const OccurrenceAutomaton>(figure, rule);
+    }
     return law;
 }
 
@@ -116,6 +136,11 @@ double StartLaw::startThenNext(std::int64_t d) const {
     const std::int64_t firstStep = d / sequences_ + squeezedSpan_;
     return startChance_ * fresh_.firstAt(firstStep) *
            std::exp(started_.logAt(d / sequences_) + logNoneInOthers(d - 1, r));
+}
+
+FirstOccurrence StartLaw::firstOccurrence(std::int64_t spins) const {
+    return span_ == 0 ? FirstOccurrence{}
+                      : firstOccurrenceFrom(fresh_, static_cast<int>(sequences_), spins);
 }
 
 std::int64_t StartLaw::distanceQuantile(double share) const {

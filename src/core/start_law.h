@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/figure.h"
+#include "core/first_occurrence.h"
 #include "core/statistics.h"
 #include "core/survival.h"
 
 #include <cstdint>
+#include <memory>
 #include <stop_token>
 
 namespace sorvik1 {
@@ -38,9 +40,17 @@ class StartLaw {
     double startThenNone(std::int64_t k) const;
     // Chance of a start at 0 whose next start is at d >= 1.
     double startThenNext(std::int64_t d) const;
+    // The waiting time and the chance of at least one occurrence in `spins`
+    // counted spins, as firstOccurrence gives them, from this law's steps.
+    FirstOccurrence firstOccurrence(std::int64_t spins) const;
     // The distance from one start to the next, given a start: d with
     // P(distance >= d) below `share`, at least 2.
     std::int64_t distanceQuantile(double share) const;
+    // The automaton of the figure itself, for chains that follow every
+    // position: kept where the figure is not interleaved, or where its span
+    // is at most keptInterleavedSpan; null otherwise.
+    const OccurrenceAutomaton* automaton() const { return automaton_.get(); }
+    static constexpr int keptInterleavedSpan = 16;
 
   private:
     // Of one sequence, which holds every d-th position: log of no start
@@ -57,6 +67,7 @@ class StartLaw {
     bool settled_ = false;
     Survival fresh_;   // from an empty history
     Survival started_; // from the state a start at 0 leaves
+    std::shared_ptr<const OccurrenceAutomaton> automaton_;
 };
 
 } // namespace sorvik1

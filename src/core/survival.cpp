@@ -140,32 +140,44 @@ Survival Survival::stepped(const OccurrenceAutomaton& automaton, const std::vect
         for (std::size_t o = 0; o < chance.size(); ++o) {
             chance[o] = Real{automaton.chance(o)} / total;
         }
+        // A bracket holds every later hazard, the last two included: until
+        // they differ by less than its width it cannot be narrow enough.
+        const std::size_t known = survival.hazards_.size();
+        const bool tryBracket =
+            n % bracketEvery == 0 &&
+            (known < 2 || std::abs(survival.hazards_[known - 1] - survival.hazards_[known - 2]) <=
+                              2.0 * bracketWidth * survival.hazards_[known - 1]);
         // What completes is summed apart: adding it all into one entry
-        // would make every add wait for the one before.
+        // would make every add wait for the one before. Unless the bracket
+        // needs it, u is emptied on the way, to become the next `following`.
         Real completing = 0;
         for (std::size_t i = 0; i < states; ++i) {
+            const Real here = u[i];
             for (std::size_t o = firstOutcome; o < OccurrenceAutomaton::outcomeCount; ++o) {
                 const std::uint32_t to = automaton.next(i, o);
-                const Real share = u[i] * chance[o];
+                const Real share = here * chance[o];
                 if (to == states) {
                     completing += share;
                 } else {
                     following[to] += share;
                 }
             }
+            if (!tryBracket) {
+                u[i] = 0;
+            }
         }
-        if (n % bracketEvery == 0) {
+        if (tryBracket) {
             if (const auto found = bracket(u, total, following, allowance)) {
                 survival.hazardLow_ = found->low;
                 survival.hazardHigh_ = found->high;
                 return survival;
             }
+            std::fill(u.begin(), u.end(), Real{0});
         }
         // The sums are taken afresh each step rather than trusting the
         // distribution to add up to 1: rescaling by 1 - hazard alone lets
         // rounding errors grow.
         const Real alive = sum(following);
-        std::fill(u.begin(), u.end(), Real{0});
         u.swap(following);
         total = alive;
         const Real hazard = completing / (completing + alive);
