@@ -14,6 +14,8 @@ void Form1::connectStatisticsMenu() {
     menu->add(QStringLiteral("Statistik …"), Qt::Key_F7, [this] {
         if (!statistics_) {
             statistics_ = new StatisticsWindow(*this);
+            connect(statistics_, &StatisticsWindow::evaluationWanted, this,
+                    [this] { openEvaluation(*this); });
         }
         statistics_->showBeside();
     });

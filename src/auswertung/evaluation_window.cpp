@@ -1,6 +1,5 @@
 #include "auswertung/evaluation_window.h"
 
-#include "app/form1.h"
 #include "auswertung/evaluation_charts.h"
 #include "auswertung/evaluation_export.h"
 #include "auswertung/evaluation_model.h"
@@ -9,9 +8,9 @@
 #include "auswertung/total_last_proxy.h"
 #include "core/figure_text.h"
 #include "stats/german_numbers.h"
-#include "stats/run_snapshot.h"
 #include "ui/message_box.h"
 #include "ui/shipped_data.h"
+#include "ui/trainer_view.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -64,9 +63,9 @@ QString examplesFolder() {
 
 } // namespace
 
-EvaluationWindow::EvaluationWindow(Form1& trainer)
-    : QDialog(&trainer, Qt::Window), trainer_(trainer), chooser_(std::make_unique<QtFileChooser>()),
-      messages_(std::make_unique<QtMessageBox>()) {
+EvaluationWindow::EvaluationWindow(TrainerView& trainer)
+    : QDialog(&trainer.trainerWindow(), Qt::Window), trainer_(trainer),
+      chooser_(std::make_unique<QtFileChooser>()), messages_(std::make_unique<QtMessageBox>()) {
     setObjectName(QStringLiteral("auswertung"));
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
@@ -178,7 +177,7 @@ void EvaluationWindow::rememberFolder(const QString& folder) {
 }
 
 bool EvaluationWindow::canStart() {
-    figure_ = snapshotOf(trainer_).figure;
+    figure_ = trainer_.activeFigure();
     if (figure_.empty()) {
         status_->setText(QStringLiteral("Zum Auswerten braucht es eine Figur: Zeichnen Sie "
                                         "bitte im Trainer eine Figur und bestätigen Sie sie "
@@ -275,9 +274,9 @@ void EvaluationWindow::showProgress() {
 // afterwards it names what the table shows.
 void EvaluationWindow::showPendingFigure() {
     if (!evaluated_) {
-        figureLabel_->setText(figureLine(snapshotOf(trainer_).figure,
-                                         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped
-                                                                   : sorvik1::ZeroRule::Breaks));
+        figureLabel_->setText(figureLine(trainer_.activeFigure(), zeroSkipped_->isChecked()
+                                                                      ? sorvik1::ZeroRule::Skipped
+                                                                      : sorvik1::ZeroRule::Breaks));
     }
 }
 

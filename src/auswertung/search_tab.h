@@ -17,7 +17,7 @@
 
 #include <memory>
 
-class Form1;
+class TrainerView;
 class MessageBox;
 class QCheckBox;
 class QComboBox;
@@ -33,7 +33,7 @@ class SearchTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SearchTab(Form1& trainer, QWidget* parent = nullptr);
+    explicit SearchTab(TrainerView& trainer, QWidget* parent = nullptr);
     ~SearchTab() override;
 
     // The files and folders the host window has chosen; searched when that
@@ -72,7 +72,7 @@ class SearchTab : public QWidget {
     void setBusy(bool busy);
     void updateTakeButton();
 
-    Form1& trainer_;
+    TrainerView& trainer_;
     QStringList files_;
     QStringList folders_;
     SearchJob job_;

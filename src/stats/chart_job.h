@@ -5,7 +5,7 @@
 #include "core/gap_distribution.h"
 #include "core/occurrence_scan.h"
 #include "core/start_law.h"
-#include "stats/chart_input.h"
+#include "ui/trainer_view.h"
 
 #include <QFutureWatcher>
 #include <QObject>
