@@ -32,7 +32,6 @@
 
 namespace {
 
-constexpr int progressMilliseconds = 50;
 const QString folderKey = QStringLiteral("auswertung/ordner");
 const QString zeroKey = QStringLiteral("auswertung/nullenUeberspringen");
 const QString sizeKey = QStringLiteral("auswertung/groesse");
@@ -91,9 +90,8 @@ EvaluationWindow::EvaluationWindow(TrainerView& trainer)
             showCharts();
         }
     });
-    progressTimer_.setInterval(progressMilliseconds);
-    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showProgress);
-    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showFinishedFiles);
+    connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showProgress);
+    connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showFinishedFiles);
     connect(zeroSkipped_, &QRadioButton::toggled, this, &EvaluationWindow::showPendingFigure);
     restoreSettings();
     setBusy(false);
@@ -244,10 +242,7 @@ void EvaluationWindow::setBusy(bool busy) {
     saveButton_->setEnabled(!busy && rows);
     copyButton_->setEnabled(!busy && rows);
     if (busy) {
-        progressTimer_.start();
         cancelButton_->setFocus();
-    } else {
-        progressTimer_.stop();
     }
 }
 

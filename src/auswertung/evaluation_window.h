@@ -13,7 +13,6 @@
 #include "core/figure.h"
 
 #include <QDialog>
-#include <QTimer>
 
 #include <memory>
 
@@ -93,7 +92,6 @@ class EvaluationWindow : public QDialog {
     bool evaluated_ = false;
     bool chartsStale_ = false;
     EvaluationJob job_;
-    QTimer progressTimer_;
     std::unique_ptr<FileChooser> chooser_;
     std::unique_ptr<MessageBox> messages_;
 

@@ -97,8 +97,7 @@ SearchTab::SearchTab(TrainerView& trainer, QWidget* parent)
     layout->addLayout(bottom);
 
     connect(&job_, &SearchJob::finished, this, &SearchTab::showResult);
-    progressTimer_.setInterval(100);
-    connect(&progressTimer_, &QTimer::timeout, this, &SearchTab::showProgress);
+    connect(&job_, &SearchJob::progressed, this, &SearchTab::showProgress);
     setTabOrder(table_, csvButton_);
     setTabOrder(csvButton_, takeButton_);
     setBusy(false);
@@ -243,10 +242,7 @@ void SearchTab::setBusy(bool busy) {
     csvButton_->setEnabled(!busy && model_->rowCount() > 0);
     progress_->setValue(busy ? 0 : progress_->value());
     if (busy) {
-        progressTimer_.start();
         cancelButton_->setFocus();
-    } else {
-        progressTimer_.stop();
     }
 }
 

@@ -12,7 +12,6 @@
 #include "auswertung/search_job.h"
 
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -76,7 +75,6 @@ class SearchTab : public QWidget {
     QStringList files_;
     QStringList folders_;
     SearchJob job_;
-    QTimer progressTimer_;
     std::unique_ptr<MessageBox> messages_;
 
     QComboBox* source_ = nullptr;
