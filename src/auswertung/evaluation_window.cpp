@@ -7,7 +7,7 @@
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/shipped_data.h"
 #include "ui/trainer_view.h"

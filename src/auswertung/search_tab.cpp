@@ -3,7 +3,7 @@
 #include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/trainer_view.h"
 

@@ -1,7 +1,7 @@
 #include "stats/chart_input.h"
 
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 QString chartTitleOf(const ChartInput& input) {
     using germannumbers::whole;

@@ -4,9 +4,9 @@
 #include "core/run_statistics.h"
 #include "stats/chart_input.h"
 #include "stats/chart_panel.h"
-#include "stats/german_numbers.h"
-#include "stats/placement.h"
 #include "stats/statistics_view.h"
+#include "ui/german_numbers.h"
+#include "ui/placement.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -2,12 +2,12 @@
 
 #include "core/figure_text.h"
 #include "core/roulette_number.h"
-#include "stats/german_numbers.h"
-#include "stats/placement.h"
 #include "uebung/history_view.h"
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/placement.h"
 #include "ui/trainer_view.h"
 
 #include <QApplication>

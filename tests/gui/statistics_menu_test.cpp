@@ -1,8 +1,8 @@
 #include "statistics_steps.h"
 
 #include "auswertung/evaluation_window.h"
-#include "stats/placement.h"
 #include "uebung/practice_window.h"
+#include "ui/placement.h"
 
 #include <QPushButton>
 #include <QStandardPaths>
