@@ -2,7 +2,7 @@
 
 #include "core/statistics.h"
 #include "stats/chart_view.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -26,7 +26,7 @@ using namespace germannumbers;
 
 QChart* newChart() {
     auto* chart = new QChart;
-    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->setLocale(germannumbers::locale());
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
