@@ -218,10 +218,11 @@ std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
 namespace {
 
 // Judges every figure on its own; Holm is left to the caller, who knows
-// how many figures were searched in all.
+// how many figures were searched in all. The laws worked out on the way
+// are left in `worked`, when given, for another search of the same lengths.
 SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token stop,
                     const SearchProgress& progress, double from, const std::vector<CountLaw>* laws,
-                    int threads) {
+                    int threads, std::vector<CountLaw>* worked = nullptr) {
     SearchResult result;
     result.spins = counter.spins();
     result.sequences = static_cast<int>(counter.sequencePositions().size());
@@ -282,6 +283,12 @@ SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token sto
         result.expectedBeyondThree += beyond[i];
         result.beyondThree += std::abs(result.figures[i].z) >= 3.0 ? 1 : 0;
     }
+    if (worked != nullptr && laws == nullptr) {
+        worked->resize(figures.size());
+        for (std::size_t i = 0; i < figures.size(); ++i) {
+            (*worked)[i] = own[shared[i]];
+        }
+    }
     return result;
 }
 
@@ -318,9 +325,14 @@ SearchResult evaluateChances(std::span<const WindowCounter> counters,
                              std::span<const Chance> chances, bool gaps, std::stop_token stop,
                              const SearchProgress& progress, double from, int threads) {
     SearchResult total;
+    // Every side has 18 of 37 numbers and the zeros fall alike, so the
+    // chances of the same spins share their laws: the first works them out.
+    std::vector<CountLaw> laws;
     const auto share = (1.0 - from) / static_cast<double>(std::max<std::size_t>(chances.size(), 1));
     for (std::size_t c = 0; c < chances.size(); ++c) {
         const double start = from + share * static_cast<double>(c);
+        const bool sameLengths =
+            c > 0 && counters[c].sequencePositions() == counters[0].sequencePositions();
         SearchResult result = judged(
             counters[c], gaps, stop,
             [&](double done) {
@@ -328,7 +340,7 @@ SearchResult evaluateChances(std::span<const WindowCounter> counters,
                     progress(start + share * done);
                 }
             },
-            0.0, nullptr, threads);
+            0.0, sameLengths ? &laws : nullptr, threads, c == 0 ? &laws : nullptr);
         if (result.refusal != SearchRefusal::None) {
             return result;
         }
