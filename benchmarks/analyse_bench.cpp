@@ -5,6 +5,7 @@
 #include "core/figure_text.h"
 #include "core/simulation.h"
 #include "seconds_reporter.h"
+#include "two_threads.h"
 
 #include <cstdio>
 
@@ -45,5 +46,13 @@ int main(int argc, char** argv) {
                 spinsPerSecond(reporter.secondsPerIteration("BM_Simulate/1")));
     std::printf("spins_per_second analyse_2threads %.0f\n",
                 spinsPerSecond(reporter.secondsPerIteration("BM_Simulate/2")));
+    const auto figure = sorvik1::parseFigure("rr.s").figure;
+    const auto simulation = [&](int threads) {
+        benchmark::DoNotOptimize(
+            sorvik1::simulate(figure, spins, 1, threads, sorvik1::ZeroRule::Breaks, false));
+    };
+    std::printf("ratio simulation_2threads_vs_1 %.3f\n",
+                sorvik1::bench::interleavedRatio([&] { simulation(1); }, [&] { simulation(2); }));
+    std::printf("ratio machine_2threads_vs_1 %.3f\n", sorvik1::bench::machineTwoThreadRatio());
     return 0;
 }

@@ -5,8 +5,12 @@
 #include "core/figure_search.h"
 #include "core/figure_text.h"
 #include "core/occurrence_scan.h"
+#include "core/random.h"
+#include "core/simulated_windows.h"
 #include "core/simulation.h"
+#include "core/spin_source.h"
 #include "seconds_reporter.h"
+#include "two_threads.h"
 
 #include <cstdio>
 #include <vector>
@@ -57,6 +61,39 @@ void BM_SearchSpan10(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchSpan10)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 
+// Numbers held in memory, as a permanence's are, and the sides of each
+// chance packed from them.
+const std::vector<std::int16_t>& heldNumbers() {
+    static const auto numbers = [] {
+        sorvik1::Random generator(4);
+        std::vector<std::int16_t> drawn(static_cast<std::size_t>(spins));
+        for (auto& number : drawn) {
+            number = static_cast<std::int16_t>(generator.below(37));
+        }
+        return drawn;
+    }();
+    return numbers;
+}
+
+// A search over the chances given, from the numbers to the judged figures.
+void chanceSearch(std::span<const sorvik1::Chance> chances) {
+    std::vector<sorvik1::WindowCounter> counters;
+    for (const sorvik1::Chance chance : chances) {
+        const auto source = sorvik1::SpinSource::drawn(sorvik1::sideTable(chance), heldNumbers());
+        const std::vector<std::vector<sorvik1::SpinWord>> words{
+            sorvik1::packSpins(source, 0, spins)};
+        counters.push_back(sorvik1::countWindows(words, sorvik1::SearchSettings{8, true}));
+    }
+    benchmark::DoNotOptimize(sorvik1::evaluateChances(counters, chances, true, {}, {}));
+}
+
+// The tool's search of simulated spins, counting and judging, on `threads`.
+void toolSearch(int threads) {
+    const auto counter =
+        sorvik1::countSimulatedWindows(3, 4 * spins, 10, sorvik1::ZeroRule::Breaks, threads);
+    benchmark::DoNotOptimize(sorvik1::evaluateSearch(counter, true, {}, {}, 0.0, nullptr, threads));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,5 +106,12 @@ int main(int argc, char** argv) {
     const double search = reporter.secondsPerIteration("BM_SearchSpan10");
     std::printf("ratio suche_span10_vs_one_figure %.2f\n", one > 0 ? search / one : 0.0);
     std::printf("seconds suche_span10_10m %.3f\n", search);
+    std::printf("ratio suche_2threads_vs_1 %.3f\n",
+                sorvik1::bench::interleavedRatio([] { toolSearch(1); }, [] { toolSearch(2); }));
+    std::printf("ratio machine_2threads_vs_1 %.3f\n", sorvik1::bench::machineTwoThreadRatio());
+    const sorvik1::Chance rotSchwarz[] = {sorvik1::Chance::RotSchwarz};
+    std::printf("ratio suche_drei_chancen_vs_eine %.3f\n",
+                1 / sorvik1::bench::interleavedRatio([&] { chanceSearch(rotSchwarz); },
+                                                     [] { chanceSearch(sorvik1::allChances); }));
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "core/evaluation_folder.h"
 #include "core/figure_text.h"
 #include "seconds_reporter.h"
+#include "two_threads.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -176,6 +177,7 @@ int main(int argc, char** argv) {
     std::printf("ratio auswertung_1000_files_vs_one_file %.3f\n", one1 > 0 ? many1 / one1 : 0.0);
     std::printf("seconds auswertung_1000_files %.6f\n", many2);
     std::printf("ratio auswertung_2threads_vs_1 %.3f\n", many2 > 0 ? many1 / many2 : 0.0);
+    std::printf("ratio machine_2threads_vs_1 %.3f\n", sorvik1::bench::machineTwoThreadRatio());
     std::printf("ms auswertung_max_stall %.1f\n", stall);
     std::printf("ms ordner_max_stall %.1f\n", walkStall);
     return 0;

@@ -70,7 +70,7 @@ FileOutcome analyseFile(const std::string& path, const Options& options) {
     // Laid out as the trainer keeps an imported run: spin w at index w.
     std::vector<double> permanenz(permanence.spins.size() + 1 + maxFigureSpan, 0.0);
     std::copy(permanence.spins.begin(), permanence.spins.end(), permanenz.begin() + 1);
-    const auto source = SpinSource::imported(wheelColours(), permanenz);
+    const auto source = SpinSource::imported(sideTable(options.chance), permanenz);
 
     SourceReport report;
     report.name = path;

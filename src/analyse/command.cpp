@@ -42,9 +42,9 @@ int finished(std::ostream& out, std::ostream& err, int status) {
     return status;
 }
 
-int analyse(const Options& options, std::ostream& out, std::ostream& err) {
+int analyse(const Options& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     if (options.searchSpan) {
-        return finished(out, err, runSearch(options, out, err));
+        return finished(out, err, runSearch(options, out, err, errIsTerminal));
     }
     if (options.strategy.active) {
         return finished(out, err, runStrategy(options, out, err));
@@ -69,8 +69,8 @@ int analyse(const Options& options, std::ostream& out, std::ostream& err) {
 
 } // namespace
 
-int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out,
-               std::ostream& err) {
+int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out, std::ostream& err,
+               bool errIsTerminal) {
     const ParsedOptions parsed = parseOptions(arguments);
     if (!parsed.error.empty()) {
         complain(err, parsed.error);
@@ -87,7 +87,7 @@ int runCommand(const std::vector<std::string_view>& arguments, std::ostream& out
         return finished(out, err, 0);
     }
     try {
-        return analyse(options, out, err);
+        return analyse(options, out, err, errIsTerminal);
     } catch (const std::bad_alloc&) {
         std::string message = "Die Auswertung konnte aus Mangel an Speicher nicht ausgeführt "
                               "werden.";

@@ -107,9 +107,10 @@ std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) 
     } else {
         fields.push_back(words("kopf", "Kopf", joined(report.header)));
     }
-    fields.push_back(words("figur", "Figur", figureText(options.figure)));
+    fields.push_back(words("figur", "Figur", figureText(options.figure, options.chance)));
     Field zero = words("null", "Null", skipped ? "ueberspringen" : "bricht");
-    zero.text = skipped ? "übersprungen (nur Rot und Schwarz zählen)" : "bricht die Figur";
+    zero.text = skipped ? "übersprungen (nur " + bothSides(options.chance) + " zählen)"
+                        : "bricht die Figur";
     fields.push_back(zero);
     fields.push_back(whole("wuerfe", "Würfe", report.scan.spins));
     Field counted = whole("gezaehlte_wuerfe", "Gezählte Würfe", report.scan.positions);
@@ -131,6 +132,10 @@ std::vector<Field> fieldsOf(const SourceReport& report, const Options& options) 
     fields.push_back(
         chance("p_mindestens_eins", "P(mindestens ein Vorkommen)", report.first.chanceWithin));
     addAbsence(fields, report, skipped, spinsUnit);
+    // Last, so that the columns of earlier versions keep their places.
+    Field chanceField = words("chance", "Chance", std::string(chanceKey(options.chance)));
+    chanceField.text = chanceName(options.chance);
+    fields.push_back(chanceField);
     return fields;
 }
 

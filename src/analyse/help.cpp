@@ -6,7 +6,7 @@ std::string_view helpText() {
     return R"(Aufruf:
   sorvik1-analyse --figur FIGUR --spins ANZAHL [--seed ZAHL] [--threads ZAHL] [OPTIONEN]
   sorvik1-analyse --figur FIGUR [OPTIONEN] DATEI...
-  sorvik1-analyse --suche K [--luecken] [--top N] (--spins ANZAHL | DATEI...)
+  sorvik1-analyse --suche K [--luecken] [--top N] [--threads ZAHL] (--spins ANZAHL | DATEI...)
   sorvik1-analyse --figur FIGUR --strategie PLAN --kapital N [EINSÄTZE]
                   (--sitzungen N (--spins ANZAHL | --wetten ANZAHL) | DATEI...)
 
@@ -20,6 +20,14 @@ Figur:
                      die erste und die letzte besetzt, zum Beispiel rr.s.
                      Vorkommen dürfen sich überlappen; jedes zählt, wie im
                      Trainer.
+  --chance rot-schwarz|gerade-ungerade|tief-hoch
+                     die einfache Chance, auf die sich die Figur bezieht
+                     (Vorgabe: rot-schwarz). Die Buchstaben der Figur sind
+                     r/s (Rot/Schwarz), g/u (Gerade/Ungerade) oder t/h (Tief
+                     1-18/Hoch 19-36); die Null gehört zu keiner Seite. Mit
+                     --suche durchsucht --chance alle die drei Chancen
+                     derselben Würfe zusammen, und Holm zählt jede Figur
+                     jeder Chance.
 
 Figurensuche (statt --figur):
   --suche K          zählt jede Figur der Spannweite 1 bis K (K höchstens 10),
@@ -80,7 +88,8 @@ Quelle (eine von beiden):
                      dieselben Würfe, mit wie vielen Threads auch immer. Ohne
                      --seed nimmt das Programm einen aus der Uhr und gibt ihn
                      aus, damit sich der Lauf wiederholen lässt.
-  --threads ZAHL     rechnet mit so vielen Threads (Vorgabe: alle Kerne).
+  --threads ZAHL     rechnet mit so vielen Threads (Vorgabe: alle Kerne), für
+                     die Simulation und für die Suche.
   DATEI...           Permanenzdateien: vier Kopfzeilen, die erste beginnt mit
                      "Spielbank", dann die Zahlen. Sie werden nach denselben
                      Regeln gelesen wie im Trainer. Eine Datei, die sich nicht

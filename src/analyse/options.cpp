@@ -82,7 +82,7 @@ class Parser {
         }
         if (name != "--figur" && name != "--spins" && name != "--seed" && name != "--threads" &&
             name != "--null" && name != "--format" && name != "--suche" && name != "--top" &&
-            !isStrategyValued(name)) {
+            name != "--chance" && !isStrategyValued(name)) {
             fail("Unbekannte Option " + std::string(name) + ".");
             return;
         }
@@ -95,12 +95,10 @@ class Parser {
 
     void valued(std::string_view name, std::string_view value) {
         if (name == "--figur") {
-            auto parsed = parseFigure(value);
+            // Read once the chance is known, which may come later.
             options_.figureText = std::string(value);
-            options_.figure = parsed.figure;
-            if (!parsed.error.empty()) {
-                fail(parsed.error);
-            }
+        } else if (name == "--chance") {
+            chance(value);
         } else if (name == "--spins") {
             options_.spins = wholeNumber<std::int64_t>(value, 1, maxSimulatedSpins);
             if (!options_.spins) {
@@ -138,6 +136,16 @@ class Parser {
             options_.rule = ZeroRule::Skipped;
         } else {
             fail("--null erwartet bricht oder ueberspringen.");
+        }
+    }
+
+    void chance(std::string_view value) {
+        options_.everyChance = value == "alle";
+        if (const auto named = chanceOfKey(value)) {
+            options_.chance = *named;
+        } else if (!options_.everyChance) {
+            fail("--chance erwartet rot-schwarz, gerade-ungerade, tief-hoch oder (mit --suche) "
+                 "alle.");
         }
     }
 
@@ -184,12 +192,21 @@ class Parser {
         } else if (options_.gaps) {
             fail("--suche und --abstaende schließen sich aus: die Abstände zwischen den "
                  "Vorkommen gehören zu einer einzelnen Figur (--figur).");
-        } else if (options_.threads) {
-            fail("--suche rechnet auf einem Thread; --threads gilt nur für eine Figur.");
         }
     }
 
     void check() {
+        if (options_.everyChance && !options_.searchSpan) {
+            fail("--chance alle gilt nur für die Suche mit --suche; für eine Figur eine Chance "
+                 "wählen.");
+        }
+        if (!options_.figureText.empty()) {
+            const auto parsed = parseFigure(options_.figureText, options_.chance);
+            options_.figure = parsed.figure;
+            if (!parsed.error.empty()) {
+                fail(parsed.error);
+            }
+        }
         if (!options_.strategy.firstGiven.empty()) {
             fail(strategyCombinationError(options_));
             return;
@@ -210,8 +227,10 @@ class Parser {
             fail("Entweder --spins (Simulation) oder Permanenzdateien, nicht beides.");
         } else if (!options_.spins && options_.files.empty()) {
             fail("Nichts zu tun: --spins für eine Simulation oder Permanenzdateien angeben.");
-        } else if (!options_.spins && (options_.seed || options_.threads)) {
-            fail("--seed und --threads gelten nur für die Simulation mit --spins.");
+        } else if (!options_.spins && options_.seed) {
+            fail("--seed gilt nur für die Simulation mit --spins.");
+        } else if (!options_.spins && options_.threads && !options_.searchSpan) {
+            fail("--threads gilt nur für die Simulation mit --spins und für die Suche.");
         }
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyse/strategy_options.h"
+#include "core/chance.h"
 #include "core/figure.h"
 #include "core/statistics.h"
 
@@ -27,6 +28,10 @@ struct Options {
     std::optional<int> threads;
     std::vector<std::string> files;
     ZeroRule rule = ZeroRule::Breaks;
+    // The pair of simple chances the figure's letters stand for; with
+    // --suche, `everyChance` searches all three together.
+    Chance chance = Chance::RotSchwarz;
+    bool everyChance = false;
     bool list = false;
     bool gaps = false; // the histogram of distances between starts
     OutputFormat format = OutputFormat::Text;

@@ -3,10 +3,12 @@
 #include "analyse/terminal_text.h"
 #include "core/random.h"
 #include "core/search_input.h"
+#include "core/simulated_windows.h"
 #include "core/simulation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace sorvik1::analyse {
 
@@ -25,6 +27,35 @@ void write(std::ostream& out, const SearchReport& report, OutputFormat format) {
         break;
     }
 }
+
+// How far the search has come, as one line on a terminal that is rewritten
+// in place and cleared at the end; nothing when standard error is not one.
+class TerminalProgress {
+  public:
+    TerminalProgress(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
+    ~TerminalProgress() {
+        if (percent_ >= 0) {
+            err_ << '\r' << std::string(line(100).size(), ' ') << '\r' << std::flush;
+        }
+    }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    void operator()(double share) {
+        const int percent = static_cast<int>(std::clamp(share, 0.0, 1.0) * 100);
+        if (shown_ && percent != percent_) {
+            percent_ = percent;
+            err_ << '\r' << line(percent) << std::flush;
+        }
+    }
+
+  private:
+    static std::string line(int percent) { return "Suche: " + std::to_string(percent) + " %"; }
+
+    std::ostream& err_;
+    bool shown_;
+    int percent_ = -1;
+};
 
 } // namespace
 
@@ -53,34 +84,60 @@ std::vector<std::size_t> shownRows(const SearchResult& result, std::optional<int
     return rows;
 }
 
-int runSearch(const Options& options, std::ostream& out, std::ostream& err) {
+int runSearch(const Options& options, std::ostream& out, std::ostream& err, bool showProgress) {
     SearchReport report;
     report.settings = SearchSettings{*options.searchSpan, options.withFreePositions, options.rule};
-    WindowCounter counter(*options.searchSpan, options.rule);
+    const int threads =
+        options.threads
+            ? *options.threads
+            : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, maxThreads);
+    TerminalProgress progress(err, showProgress);
+    // Counting is the first half of the work, judging the second.
+    const auto counting = [&](double share) { progress(share / 2); };
     int status = 0;
+    if (options.everyChance) {
+        report.chances.assign(allChances.begin(), allChances.end());
+    } else {
+        report.chances = {options.chance};
+    }
+    std::vector<WindowCounter> counters;
     if (options.spins) {
         report.sources.emplace_back("Simulation");
         report.seed = options.seed ? *options.seed : seedFromClock();
-        SimulatedSpins spins(*report.seed, 0, *options.spins);
-        while (!spins.exhausted()) {
-            counter.add(spins.nextWord(64));
+        // One chance needs only its sides; several need the numbers.
+        if (report.chances.size() == 1) {
+            counters.push_back(countSimulatedWindows(*report.seed, *options.spins,
+                                                     *options.searchSpan, options.rule, threads, {},
+                                                     counting));
+        } else {
+            counters = countSimulatedSides(*report.seed, *options.spins, *options.searchSpan,
+                                           options.rule, report.chances, threads, {}, counting);
         }
-        counter.endSequence();
+    } else {
+        std::vector<std::vector<std::vector<SpinWord>>> sequences(report.chances.size());
+        for (const auto& path : options.files) {
+            std::vector<SearchFile> read;
+            for (const Chance chance : report.chances) {
+                read.push_back(readSearchFile(path, chance));
+            }
+            if (!read[0].error.empty()) {
+                complain(err, path + ": " + read[0].error);
+                status = 1;
+                continue;
+            }
+            report.sources.push_back(path);
+            for (std::size_t c = 0; c < read.size(); ++c) {
+                sequences[c].push_back(std::move(read[c].words));
+            }
+        }
+        for (std::size_t c = 0; c < sequences.size(); ++c) {
+            counters.push_back(countWindows(sequences[c], report.settings, {},
+                                            c == 0 ? SearchProgress(counting) : nullptr, threads));
+        }
     }
-    for (const auto& path : options.files) {
-        const SearchFile file = readSearchFile(path);
-        if (!file.error.empty()) {
-            complain(err, path + ": " + file.error);
-            status = 1;
-            continue;
-        }
-        report.sources.push_back(path);
-        for (const SpinWord& word : file.words) {
-            counter.add(word);
-        }
-        counter.endSequence();
-    }
-    report.result = evaluateSearch(counter, options.withFreePositions, {}, {});
+    report.result = evaluateChances(
+        counters, report.chances, options.withFreePositions, {},
+        [&](double share) { progress(share); }, 0.5, threads);
     const std::string refusal = searchRefusalText(report.result.refusal, *options.searchSpan);
     if (!refusal.empty()) {
         complain(err, refusal);

@@ -37,6 +37,18 @@ std::string rangeText(const SearchReport& report) {
            (report.settings.gaps ? ", mit Lücken" : ", ohne Lücken");
 }
 
+std::string chancesText(const SearchReport& report) {
+    std::string text = report.chances.size() > 1 ? "alle drei: " : "";
+    for (std::size_t c = 0; c < report.chances.size(); ++c) {
+        text += (c > 0 ? ", " : "") + std::string(chanceName(report.chances[c]));
+    }
+    return text;
+}
+
+std::string chancesKey(const SearchReport& report) {
+    return report.chances.size() == 1 ? std::string(chanceKey(report.chances[0])) : "alle";
+}
+
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const auto& item : items) {
@@ -69,12 +81,17 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
     const SearchResult& result = report.result;
     const bool skipped = report.settings.rule == ZeroRule::Skipped;
     out << "Figurensuche        " << rangeText(report) << '\n'
+        << "Chance              " << chancesText(report) << '\n'
         << "Quellen             " << joined(report.sources) << '\n';
     if (report.seed) {
         out << "Startwert           " << *report.seed << '\n';
     }
     out << "Null                "
-        << (skipped ? "übersprungen (nur Rot und Schwarz zählen)" : "bricht die Figur") << '\n'
+        << (!skipped ? "bricht die Figur"
+            : report.chances.size() == 1
+                ? "übersprungen (nur " + bothSides(report.chances[0]) + " zählen)"
+                : std::string("übersprungen (nur Würfe ohne Null zählen)"))
+        << '\n'
         << "Würfe               " << result.spins << '\n';
     if (skipped) {
         out << "Gezählte Würfe      " << result.positions << '\n';
@@ -99,7 +116,7 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         const FigureFinding& f = result.figures[row];
         std::string method = methodLabel(f.p.method);
         method += std::string(14 - utf8Length(method), ' ');
-        out << padded(figureText(f.figure), 10) << padded(std::to_string(f.found), 11)
+        out << padded(figureText(f.figure, f.chance), 10) << padded(std::to_string(f.found), 11)
             << padded(number("%.2f", f.expected), 12)
             << padded(number("%.2f", f.standardDeviation), 9) << padded(number("%.2f", f.z), 8)
             << padded(pText(f.p.p), 11) << padded(pText(f.adjustedP), 11) << "  " << method
@@ -109,14 +126,15 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
 
 void writeSearchCsv(std::ostream& out, const SearchReport& report) {
     out << "figur,spannweite,besetzt,vorkommen,erwartet,standardabweichung,z_wert,p_wert,"
-           "p_methode,p_holm,auffaellig\r\n";
+           "p_methode,p_holm,auffaellig,chance\r\n";
     const auto plain = [](double x) { return std::isfinite(x) ? number("%.17g", x) : ""; };
     for (const std::size_t row : report.rows) {
         const FigureFinding& f = report.result.figures[row];
-        out << figureText(f.figure) << ',' << f.figure.span() << ',' << f.figure.occupiedCount()
-            << ',' << f.found << ',' << plain(f.expected) << ',' << plain(f.standardDeviation)
-            << ',' << plain(f.z) << ',' << plain(f.p.p) << ',' << pValueMethodKey(f.p.method) << ','
-            << plain(f.adjustedP) << ',' << (f.flagged ? "ja" : "nein") << "\r\n";
+        out << figureText(f.figure, f.chance) << ',' << f.figure.span() << ','
+            << f.figure.occupiedCount() << ',' << f.found << ',' << plain(f.expected) << ','
+            << plain(f.standardDeviation) << ',' << plain(f.z) << ',' << plain(f.p.p) << ','
+            << pValueMethodKey(f.p.method) << ',' << plain(f.adjustedP) << ','
+            << (f.flagged ? "ja" : "nein") << ',' << chanceKey(f.chance) << "\r\n";
     }
 }
 
@@ -138,6 +156,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
         {"z_mindestens_3_zufall", jsonNumber(result.expectedBeyondThree)},
         {"auffaellig", result.flagged},
         {"p_exakt_bis_aufwand", exactCountWork},
+        {"chance", chancesKey(report)},
     };
     if (report.seed) {
         summary["startwert"] = *report.seed;
@@ -145,7 +164,7 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
     nlohmann::ordered_json figures = nlohmann::ordered_json::array();
     for (const std::size_t row : report.rows) {
         const FigureFinding& f = result.figures[row];
-        figures.push_back({{"figur", figureText(f.figure)},
+        figures.push_back({{"figur", figureText(f.figure, f.chance)},
                            {"spannweite", f.figure.span()},
                            {"besetzt", f.figure.occupiedCount()},
                            {"vorkommen", f.found},
@@ -155,7 +174,8 @@ void writeSearchJson(std::ostream& out, const SearchReport& report) {
                            {"p_wert", jsonNumber(f.p.p)},
                            {"p_methode", pValueMethodKey(f.p.method)},
                            {"p_holm", jsonNumber(f.adjustedP)},
-                           {"auffaellig", f.flagged}});
+                           {"auffaellig", f.flagged},
+                           {"chance", chanceKey(f.chance)}});
     }
     out << nlohmann::ordered_json{{"suche", summary}, {"figuren", figures}}.dump(2) << '\n';
 }

@@ -16,12 +16,15 @@ struct SearchReport {
     std::vector<std::string> sources; // the files' paths, or "Simulation"
     std::optional<std::uint64_t> seed;
     SearchSettings settings;
+    std::vector<Chance> chances; // searched together, each figure in its own letters
     SearchResult result;
     std::vector<std::size_t> rows; // the figures shown, highest z first
 };
 
-// Runs the search that --suche asks for; returns the exit status.
-int runSearch(const Options& options, std::ostream& out, std::ostream& err);
+// Runs the search that --suche asks for; returns the exit status. With
+// `showProgress`, how far it has come is shown on `err`, a terminal.
+int runSearch(const Options& options, std::ostream& out, std::ostream& err,
+              bool showProgress = false);
 
 // Indices of the figures to show, highest z first and those without z
 // last; with `top`, only the `top` highest and the `top` lowest.

@@ -1,6 +1,7 @@
 #include "analyse/strategy_report.h"
 
 #include "analyse/terminal_text.h"
+#include "core/figure_text.h"
 #include "core/limits.h"
 #include "core/permanence_intake.h"
 #include "core/permanence_refusal.h"
@@ -37,7 +38,7 @@ struct FileColours {
     std::string error;
 };
 
-FileColours readColours(const std::string& path) {
+FileColours readColours(const std::string& path, Chance chance) {
     FileColours file;
     const PermanenceIntake intake = intakePermanence(path);
     file.error = intake.failure.refusal != IntakeRefusal::None
@@ -46,7 +47,7 @@ FileColours readColours(const std::string& path) {
     if (file.error.empty()) {
         for (const double spin : intake.permanence.spins) {
             const int number = rouletteNumber(spin).value_or(0);
-            file.colours.push_back(wheelColours()[static_cast<std::size_t>(number)]);
+            file.colours.push_back(sideTable(chance)[static_cast<std::size_t>(number)]);
         }
     }
     return file;
@@ -57,7 +58,8 @@ FileColours readColours(const std::string& path) {
 int runStrategy(const Options& options, std::ostream& out, std::ostream& err) {
     const StrategyOptions& strategy = options.strategy;
     StrategyReport report;
-    report.figure = options.figureText;
+    report.figure = figureText(options.figure, options.chance);
+    report.chance = options.chance;
     report.settings = strategy.settings;
     report.seed = options.seed ? *options.seed : seedFromClock();
     const int threads =
@@ -86,7 +88,7 @@ int runStrategy(const Options& options, std::ostream& out, std::ostream& err) {
         report.sources.resize(report.sessions.size());
     }
     for (const auto& path : options.files) {
-        FileColours file = readColours(path);
+        FileColours file = readColours(path, options.chance);
         if (!file.error.empty()) {
             err << program << ": " << terminalSafe(path) << ": " << file.error << '\n';
             status = 1;

@@ -229,6 +229,7 @@ void writeStrategyText(std::ostream& out, const StrategyReport& report) {
     const StrategySettings& s = report.settings;
     out << "Strategietest       " << settingsText(s) << '\n'
         << "Figur               " << report.figure << " (eine Null bricht die Figur)\n"
+        << "Chance              " << chanceName(report.chance) << '\n'
         << "Tisch               " << tableText(s) << '\n'
         << "Null beim Einsatz   "
         << (s.zero == ZeroPayout::Halved ? "Teilung (die Hälfte verloren)" : "Null verliert")
@@ -262,7 +263,7 @@ void writeStrategyText(std::ostream& out, const StrategyReport& report) {
 void writeStrategyCsv(std::ostream& out, const StrategyReport& report) {
     out << "sitzung,quelle,wuerfe,wetten,gewinne,verluste,nullen,einsatz_gesamt,ergebnis,"
            "erwartet,z_wert,ergebnis_je_einsatz,laengste_verlustserie,groesster_rueckgang,"
-           "hoechster_einsatz,endkapital,ende,ende_wurf\r\n";
+           "hoechster_einsatz,endkapital,ende,ende_wurf,chance\r\n";
     const auto plain = [](double x) {
         return std::isfinite(x) ? plainValue(x == 0 ? 0.0 : x) : "";
     };
@@ -273,7 +274,7 @@ void writeStrategyCsv(std::ostream& out, const StrategyReport& report) {
             << ',' << plain(s.expected) << ',' << plain(s.z()) << ',' << plain(s.perUnitStaked())
             << ',' << s.longestLosingSeries << ',' << amountText(s.maxDrawdown) << ','
             << amountText(s.highestStake) << ',' << amountText(s.capital) << ',' << end << ','
-            << endSpin << "\r\n";
+            << endSpin << ',' << chanceKey(report.chance) << "\r\n";
     };
     for (std::size_t i = 0; i < report.sessions.size(); ++i) {
         const SessionResult& s = report.sessions[i];
@@ -309,6 +310,7 @@ void writeStrategyJson(std::ostream& out, const StrategyReport& report) {
             report.length->count;
     }
     settings["startwert"] = *report.seed;
+    settings["chance"] = chanceKey(report.chance);
     nlohmann::ordered_json sessions = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < report.sessions.size(); ++i) {
         const SessionResult& session = report.sessions[i];

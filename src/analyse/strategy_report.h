@@ -15,7 +15,8 @@ namespace sorvik1::analyse {
 
 // What the strategy test found, with what it was asked.
 struct StrategyReport {
-    std::string figure;
+    std::string figure; // in the letters of `chance`
+    Chance chance = Chance::RotSchwarz;
     StrategySettings settings;
     std::vector<std::string> sources; // per session: the file's path, or empty
     std::vector<SessionResult> sessions;

@@ -25,10 +25,11 @@ namespace {
 // The parsed spins of one file, 64 at a time, for the scan.
 class ParsedWords {
   public:
-    explicit ParsedWords(std::span<const double> spins) : spins_(spins) {}
+    ParsedWords(std::span<const double> spins, const ColourTable& sides)
+        : spins_(spins), sides_(sides) {}
 
     SpinWord nextWord(int most) {
-        const ColourTable& colours = wheelColours();
+        const ColourTable& colours = sides_;
         SpinWord word;
         for (; word.count < most && next_ < spins_.size(); ++word.count, ++next_) {
             const int number = rouletteNumber(spins_[next_]).value_or(0);
@@ -42,6 +43,7 @@ class ParsedWords {
 
   private:
     std::span<const double> spins_;
+    const ColourTable& sides_;
     std::size_t next_ = 0;
 };
 
@@ -49,7 +51,7 @@ constexpr std::size_t headerLines = 3;
 
 using Outcome = std::variant<std::monostate, FileEvaluation, std::string>;
 
-Outcome evaluatePath(const std::string& path, const Figure& figure, ZeroRule rule) {
+Outcome evaluatePath(const std::string& path, const Figure& figure, ZeroRule rule, Chance chance) {
     // The same intake as the trainer's import, so a file is refused here for
     // the same reason in the same words; the bytes are gone once parsed.
     const PermanenceIntake intake = intakePermanence(path);
@@ -60,7 +62,7 @@ Outcome evaluatePath(const std::string& path, const Figure& figure, ZeroRule rul
     if (std::string reason = permanenceRefusal(permanence); !reason.empty()) {
         return reason;
     }
-    FileEvaluation result = evaluateSpins(permanence.spins, figure, rule);
+    FileEvaluation result = evaluateSpins(permanence.spins, figure, rule, chance);
     result.path = path;
     for (std::size_t i = 0; i < std::min(headerLines, permanence.header.size()); ++i) {
         result.header.push_back(fileTextToUtf8(permanence.header[i]));
@@ -77,9 +79,9 @@ int workerCount(int threads, std::size_t files) {
 
 } // namespace
 
-FileEvaluation evaluateSpins(const std::vector<double>& spins, const Figure& figure,
-                             ZeroRule rule) {
-    ParsedWords words(spins);
+FileEvaluation evaluateSpins(const std::vector<double>& spins, const Figure& figure, ZeroRule rule,
+                             Chance chance) {
+    ParsedWords words(spins, sideTable(chance));
     OccurrenceScan<ParsedWords> scan(figure, rule, false);
     const ScanResult counted = scan.run(words, static_cast<std::int64_t>(spins.size()), 1);
     FileEvaluation result;
@@ -112,7 +114,8 @@ EvaluationTotal totalOf(const std::vector<FileEvaluation>& files) {
 }
 
 Evaluation evaluateFiles(const std::vector<std::string>& paths, const Figure& figure, ZeroRule rule,
-                         std::stop_token stop, const ProgressCallback& progress, int threads) {
+                         std::stop_token stop, const ProgressCallback& progress, int threads,
+                         Chance chance) {
     // Only the small outcome of each file is kept, at the file's place.
     std::vector<Outcome> outcomes(paths.size());
     std::atomic<std::size_t> next{0};
@@ -120,7 +123,7 @@ Evaluation evaluateFiles(const std::vector<std::string>& paths, const Figure& fi
     EvaluationProgress done{0, static_cast<std::int64_t>(paths.size()), 0};
     const auto work = [&] {
         for (std::size_t i = next++; i < paths.size() && !stop.stop_requested(); i = next++) {
-            outcomes[i] = evaluatePath(paths[i], figure, rule);
+            outcomes[i] = evaluatePath(paths[i], figure, rule, chance);
             const std::lock_guard lock(reporting);
             ++done.filesDone;
             done.index = i;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/figure.h"
 #include "core/statistics.h"
 
@@ -71,7 +72,9 @@ struct EvaluationProgress {
 using ProgressCallback = std::function<void(const EvaluationProgress&)>;
 
 // The figure over the spins of one parsed file (roulette numbers in order).
-FileEvaluation evaluateSpins(const std::vector<double>& spins, const Figure& figure, ZeroRule rule);
+// The figure's red and black stand for the two sides of `chance`.
+FileEvaluation evaluateSpins(const std::vector<double>& spins, const Figure& figure, ZeroRule rule,
+                             Chance chance = Chance::RotSchwarz);
 
 EvaluationTotal totalOf(const std::vector<FileEvaluation>& files);
 
@@ -79,6 +82,7 @@ EvaluationTotal totalOf(const std::vector<FileEvaluation>& files);
 // core). Each worker holds one file at a time and keeps only its figures.
 // A stop request ends the work after the files being read.
 Evaluation evaluateFiles(const std::vector<std::string>& paths, const Figure& figure, ZeroRule rule,
-                         std::stop_token stop, const ProgressCallback& progress, int threads = 0);
+                         std::stop_token stop, const ProgressCallback& progress, int threads = 0,
+                         Chance chance = Chance::RotSchwarz);
 
 } // namespace sorvik1

@@ -177,9 +177,13 @@ std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
     return laws;
 }
 
-SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
-                            const SearchProgress& progress, double from,
-                            const std::vector<CountLaw>* laws) {
+namespace {
+
+// Judges every figure on its own; Holm is left to the caller, who knows
+// how many figures were searched in all.
+SearchResult judged(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                    const SearchProgress& progress, double from, const std::vector<CountLaw>* laws,
+                    int threads) {
     SearchResult result;
     result.spins = counter.spins();
     result.sequences = static_cast<int>(counter.sequencePositions().size());
@@ -195,16 +199,18 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
     const std::vector<Figure> figures = searchedFigures(counter.span(), gaps);
     result.figures.resize(figures.size());
     std::vector<double> beyond(figures.size());
-    // Judges figures first .. last - 1; only the first half reports progress.
-    const auto judge = [&](std::size_t first, std::size_t last, bool reports) {
-        for (std::size_t i = first; i < last; ++i) {
-            if ((i - first) % 256 == 0) {
+    // Judges every parts-th figure from `part` on; only part 0 reports
+    // progress. Longer figures cost more and come last, so striding shares
+    // the work evenly.
+    const auto judge = [&](std::size_t part, std::size_t parts) {
+        for (std::size_t i = part, done = 0; i < figures.size(); i += parts, ++done) {
+            if (done % 256 == 0) {
                 if (stop.stop_requested()) {
                     return;
                 }
-                if (reports && progress) {
-                    progress(from + (1.0 - from) * static_cast<double>(i - first) /
-                                        static_cast<double>(last - first));
+                if (part == 0 && progress) {
+                    progress(from + (1.0 - from) * static_cast<double>(i) /
+                                        static_cast<double>(figures.size()));
                 }
             }
             FigureFinding& finding = result.figures[i];
@@ -223,23 +229,24 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
             beyond[i] = law.beyondThree();
         }
     };
-    // Two threads share the figures: each figure is judged on its own.
-    const std::size_t half = figures.size() / 2;
-    runParts(2, [&](int part) {
-        if (part == 0) {
-            judge(0, half, true);
-        } else {
-            judge(half, figures.size(), false);
-        }
-    });
+    // The threads share the figures: each figure is judged on its own.
+    const auto parts = static_cast<std::size_t>(std::max(threads, 1));
+    runParts(static_cast<int>(parts),
+             [&](int part) { judge(static_cast<std::size_t>(part), parts); });
     if (stop.stop_requested()) {
         return stopped();
     }
-    std::vector<double> p(figures.size());
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        p[i] = result.figures[i].p.p;
         result.expectedBeyondThree += beyond[i];
         result.beyondThree += std::abs(result.figures[i].z) >= 3.0 ? 1 : 0;
+    }
+    return result;
+}
+
+void adjustByHolm(SearchResult& result) {
+    std::vector<double> p(result.figures.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        p[i] = result.figures[i].p.p;
     }
     const std::vector<double> adjusted = holmAdjusted(p);
     for (std::size_t i = 0; i < adjusted.size(); ++i) {
@@ -247,10 +254,58 @@ SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_t
         result.figures[i].flagged = adjusted[i] < significanceLevel;
         result.flagged += result.figures[i].flagged ? 1 : 0;
     }
+}
+
+} // namespace
+
+SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
+                            const SearchProgress& progress, double from,
+                            const std::vector<CountLaw>* laws, int threads) {
+    SearchResult result = judged(counter, gaps, stop, progress, from, laws, threads);
+    if (result.refusal != SearchRefusal::None) {
+        return result;
+    }
+    adjustByHolm(result);
     if (progress) {
         progress(1.0);
     }
     return result;
+}
+
+SearchResult evaluateChances(std::span<const WindowCounter> counters,
+                             std::span<const Chance> chances, bool gaps, std::stop_token stop,
+                             const SearchProgress& progress, double from, int threads) {
+    SearchResult total;
+    const auto share = (1.0 - from) / static_cast<double>(std::max<std::size_t>(chances.size(), 1));
+    for (std::size_t c = 0; c < chances.size(); ++c) {
+        const double start = from + share * static_cast<double>(c);
+        SearchResult result = judged(
+            counters[c], gaps, stop,
+            [&](double done) {
+                if (progress) {
+                    progress(start + share * done);
+                }
+            },
+            0.0, nullptr, threads);
+        if (result.refusal != SearchRefusal::None) {
+            return result;
+        }
+        for (FigureFinding& finding : result.figures) {
+            finding.chance = chances[c];
+        }
+        if (c == 0) {
+            total = std::move(result);
+        } else {
+            total.figures.insert(total.figures.end(), result.figures.begin(), result.figures.end());
+            total.beyondThree += result.beyondThree;
+            total.expectedBeyondThree += result.expectedBeyondThree;
+        }
+    }
+    adjustByHolm(total);
+    if (progress) {
+        progress(1.0);
+    }
+    return total;
 }
 
 namespace {
@@ -303,35 +358,33 @@ void countPart(WindowCounter& counter, std::span<const std::vector<SpinWord>> se
 
 WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
                            const SearchSettings& settings, std::stop_token stop,
-                           const SearchProgress& progress, std::size_t wordsPerThread) {
+                           const SearchProgress& progress, int threads,
+                           std::size_t wordsPerThread) {
     std::size_t total = 0;
     for (const auto& words : sequences) {
         total += words.size();
     }
-    WindowCounter counter(settings.maxSpan, settings.rule);
-    const std::size_t middle =
-        total >= 2 * std::max<std::size_t>(wordsPerThread, 1) ? total / 2 : total;
+    const std::size_t parts =
+        std::clamp<std::size_t>(total / std::max<std::size_t>(wordsPerThread, 1), 1,
+                                static_cast<std::size_t>(std::max(threads, 1)));
+    const auto bound = [&](std::size_t part) { return total * part / parts; };
     const auto report = [&](std::size_t done) {
         if (progress) {
-            progress(static_cast<double>(done) / static_cast<double>(middle));
+            progress(static_cast<double>(done) / static_cast<double>(bound(1)));
         }
     };
-    if (middle == total) {
-        countPart(counter, sequences, 0, total, stop, report);
-        return counter;
-    }
-    // Two threads take a half each; the later half carries in what its
-    // first windows reach back to.
-    WindowCounter later(settings.maxSpan, settings.rule);
-    runParts(2, [&](int part) {
-        if (part == 0) {
-            countPart(counter, sequences, 0, middle, stop, report);
-        } else {
-            countPart(later, sequences, middle, total, stop, {});
-        }
+    // Each part takes its share of the words; a later part carries in what
+    // its first windows reach back to.
+    std::vector<WindowCounter> counters(parts, WindowCounter(settings.maxSpan, settings.rule));
+    runParts(static_cast<int>(parts), [&](int part) {
+        const auto p = static_cast<std::size_t>(part);
+        countPart(counters[p], sequences, bound(p), bound(p + 1), stop,
+                  part == 0 ? std::function<void(std::size_t)>(report) : nullptr);
     });
-    counter.merge(later);
-    return counter;
+    for (std::size_t p = 1; p < parts; ++p) {
+        counters[0].merge(counters[p]);
+    }
+    return counters[0];
 }
 
 SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/count_law.h"
 #include "core/count_significance.h"
 #include "core/figure.h"
@@ -30,6 +31,7 @@ std::vector<Figure> searchedFigures(int maxSpan, bool gaps);
 // A figure's count beside chance, over all sequences searched.
 struct FigureFinding {
     Figure figure;
+    Chance chance = Chance::RotSchwarz;
     std::int64_t found = 0;
     double expected = 0;
     double standardDeviation = 0;
@@ -74,17 +76,24 @@ std::vector<CountLaw> searchLaws(std::span<const std::int64_t> lengths,
                                  const SearchSettings& settings);
 
 // Judges every figure from the counted windows, by the given laws or, when
-// there are none, by laws computed on the way. Progress runs from `from`
-// to 1.
+// there are none, by laws computed on the way, on `threads` threads.
+// Progress runs from `from` to 1.
 SearchResult evaluateSearch(const WindowCounter& counter, bool gaps, std::stop_token stop,
                             const SearchProgress& progress, double from = 0.0,
-                            const std::vector<CountLaw>* laws = nullptr);
+                            const std::vector<CountLaw>* laws = nullptr, int threads = 2);
 
-// Counts the windows of every sequence; with at least 2 * wordsPerThread
-// words, on two threads. Progress runs from 0 to 1.
+// Judges the figures of several chances of the same spins, one counter per
+// chance in the order of `chances`: the figures of each chance in turn, and
+// Holm over every figure of every chance.
+SearchResult evaluateChances(std::span<const WindowCounter> counters,
+                             std::span<const Chance> chances, bool gaps, std::stop_token stop,
+                             const SearchProgress& progress, double from = 0.0, int threads = 2);
+
+// Counts the windows of every sequence, on up to `threads` threads with at
+// least wordsPerThread words each. Progress runs from 0 to 1.
 WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
                            const SearchSettings& settings, std::stop_token stop = {},
-                           const SearchProgress& progress = {},
+                           const SearchProgress& progress = {}, int threads = 2,
                            std::size_t wordsPerThread = std::size_t{1} << 15);
 
 // Counts and judges in one call; each sequence is one file or part, which

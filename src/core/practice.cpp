@@ -38,17 +38,18 @@ std::optional<std::int64_t> PracticeScore::medianReactionMs() const {
     return sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 }
 
-double stakeResult(Farbcode colour, int number, bool halfOnZero) {
-    const Farbcode came =
-        number >= 0 && number <= 36 ? wheelColours()[static_cast<std::size_t>(number)] : noColour;
+double stakeResult(Farbcode colour, int number, bool halfOnZero, Chance chance) {
+    const Farbcode came = number >= 0 && number <= 36
+                              ? sideTable(chance)[static_cast<std::size_t>(number)]
+                              : noColour;
     if (came == noColour) {
         return halfOnZero ? -0.5 : -1.0;
     }
     return came == colour ? 1.0 : -1.0;
 }
 
-PracticeJudge::PracticeJudge(const Figure& figure, bool halfOnZero)
-    : figure_(figure), halfOnZero_(halfOnZero), signalRule_(figure) {}
+PracticeJudge::PracticeJudge(const Figure& figure, bool halfOnZero, Chance chance)
+    : figure_(figure), halfOnZero_(halfOnZero), chance_(chance), signalRule_(figure) {}
 
 std::optional<Verdict> PracticeJudge::call(const Call& call) {
     if (call_ || score_.spins == 0 || (call.colour != red && call.colour != black)) {
@@ -70,7 +71,7 @@ std::optional<Settled> PracticeJudge::show(int number) {
         s.call = call_;
         if (signal_) {
             ++score_.signalCount;
-            s.perfectUnits = stakeResult(figureColour(), number, halfOnZero_);
+            s.perfectUnits = stakeResult(figureColour(), number, halfOnZero_, chance_);
             s.verdict = !call_                            ? Verdict::Missed
                         : call_->colour == figureColour() ? Verdict::Hit
                                                           : Verdict::WrongColour;
@@ -78,7 +79,7 @@ std::optional<Settled> PracticeJudge::show(int number) {
             s.verdict = call_ ? Verdict::FalseCall : Verdict::Quiet;
         }
         if (call_) {
-            s.units = stakeResult(call_->colour, number, halfOnZero_);
+            s.units = stakeResult(call_->colour, number, halfOnZero_, chance_);
             score_.reactionsMs.push_back(call_->reactionMs);
         }
         ++score_.settled;
@@ -92,7 +93,7 @@ std::optional<Settled> PracticeJudge::show(int number) {
     }
     ++score_.spins;
     call_.reset();
-    signalRule_.push(wheelColours()[static_cast<std::size_t>(number)]);
+    signalRule_.push(sideTable(chance_)[static_cast<std::size_t>(number)]);
     signal_ = signalRule_.signal();
     return settled;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/colour.h"
 #include "core/figure.h"
 #include "core/figure_signal.h"
@@ -61,7 +62,10 @@ struct PracticeScore {
 // One unit staked on `colour` and decided by `number`: +1 when the colour
 // comes, -1 when the other comes, and a zero loses the whole unit or, with
 // "Teilung bei Null", half of it.
-double stakeResult(Farbcode colour, int number, bool halfOnZero);
+// On another chance than Rot/Schwarz, `colour` names its side as its
+// red or black code.
+double stakeResult(Farbcode colour, int number, bool halfOnZero,
+                   Chance chance = Chance::RotSchwarz);
 
 // Judges a practice spin by spin. After each spin the spins so far either
 // complete every occupied position of the figure but its last, so that the
@@ -70,7 +74,9 @@ double stakeResult(Farbcode colour, int number, bool halfOnZero);
 // practice count: nothing before its first spin fills a position.
 class PracticeJudge {
   public:
-    PracticeJudge(const Figure& figure, bool halfOnZero);
+    // The figure's and the calls' red and black stand for the first and the
+    // second side of `chance`.
+    PracticeJudge(const Figure& figure, bool halfOnZero, Chance chance = Chance::RotSchwarz);
 
     const Figure& figure() const { return figure_; }
     // Does the next spin decide?
@@ -93,6 +99,7 @@ class PracticeJudge {
   private:
     Figure figure_;
     bool halfOnZero_;
+    Chance chance_;
     FigureSignal signalRule_;
     bool signal_ = false;
     std::optional<Call> call_;

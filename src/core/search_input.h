@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chance.h"
 #include "core/occurrence_scan.h"
 
 #include <string>
@@ -14,7 +15,8 @@ struct SearchFile {
     std::string error;
 };
 
-// Reads and parses a whole permanence file with the trainer's rules.
-SearchFile readSearchFile(const std::string& path);
+// Reads and parses a whole permanence file with the trainer's rules; the
+// words hold the sides of `chance`.
+SearchFile readSearchFile(const std::string& path, Chance chance = Chance::RotSchwarz);
 
 } // namespace sorvik1

@@ -93,6 +93,30 @@ void WindowCounter::pushSlowly(std::uint64_t isRed, std::uint64_t isBlack) {
     }
 }
 
+bool WindowCounter::lookAhead(const SpinWord& word) {
+    const SpinWord positions = positionsOf(word);
+    for (int k = 0; k < positions.count && ahead_ < span_ - 1; ++k) {
+        pushAhead((positions.red >> k) & 1, (positions.black >> k) & 1);
+    }
+    return ahead_ < span_ - 1;
+}
+
+void WindowCounter::padAhead() {
+    while (ahead_ < span_ - 1) {
+        pushAhead(0, 0);
+    }
+}
+
+// A window ending among the next part's first span - 1 positions starts in
+// this part.
+void WindowCounter::pushAhead(std::uint64_t isRed, std::uint64_t isBlack) {
+    redWindow_ = ((redWindow_ << 1) | isRed) & mask_;
+    blackWindow_ = ((blackWindow_ << 1) | isBlack) & mask_;
+    if (positions_ + carried_ + ++ahead_ >= span_) {
+        ++windows_[windowIndex(redWindow_, blackWindow_) - offset_];
+    }
+}
+
 void WindowCounter::endSequence() {
     const std::int64_t positions = positions_;
     if (positions + carried_ > 0) {
@@ -116,16 +140,20 @@ void WindowCounter::merge(const WindowCounter& later) {
     spins_ += later.spins_;
     coloured_ += later.coloured_;
     auto next = later.sequences_.begin();
-    if (later.continues_ && next != later.sequences_.end()) {
+    if (later.continues_) {
+        if (next == later.sequences_.end()) {
+            positions_ += later.positions_;
+            return;
+        }
         if (positions_ + *next > 0) {
             sequences_.push_back(positions_ + *next);
         }
         ++next;
-        positions_ = 0;
-        redWindow_ = 0;
-        blackWindow_ = 0;
     }
     sequences_.insert(sequences_.end(), next, later.sequences_.end());
+    positions_ = later.positions_;
+    redWindow_ = 0;
+    blackWindow_ = 0;
 }
 
 } // namespace sorvik1

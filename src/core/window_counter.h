@@ -37,9 +37,19 @@ class WindowCounter {
     // start), so that the windows ending in the part are whole. Their own
     // windows are left to the counter of the earlier part.
     void carryIn(const SpinWord& word);
+    // For a counter whose part ends inside a sequence that the counter of
+    // the next part takes on from there: that part's first spins, so that
+    // the windows starting here and ending there are counted here. True
+    // while more are needed; when the sequence ends first, padAhead()
+    // ends them as the sequence's end does.
+    bool lookAhead(const SpinWord& word);
+    void padAhead();
+    // For a counter that takes a sequence from its middle on, when the
+    // counter before it looked ahead.
+    void continueSequence() { continues_ = true; }
     // Adds what the counter of the following part counted. When that part
-    // was carried in, its first sequence continues this counter's open one,
-    // which it ended.
+    // continues this counter's open sequence, its first ended sequence ends
+    // it, or the open sequence runs on through the whole part.
     void merge(const WindowCounter& later);
 
     int span() const { return span_; }
@@ -56,6 +66,7 @@ class WindowCounter {
     SpinWord positionsOf(const SpinWord& word) const;
     void append(std::uint64_t reds, std::uint64_t blacks, int count);
     void pushSlowly(std::uint64_t isRed, std::uint64_t isBlack);
+    void pushAhead(std::uint64_t isRed, std::uint64_t isBlack);
 
     int span_;
     ZeroRule rule_;
@@ -67,6 +78,7 @@ class WindowCounter {
     std::uint64_t blackWindow_ = 0;
     std::int64_t positions_ = 0; // of the current sequence
     std::int64_t carried_ = 0;   // positions before this part of it
+    std::int64_t ahead_ = 0;     // positions after this part of it
     bool continues_ = false;     // the first sequence began before this part
     std::int64_t spins_ = 0;
     std::int64_t coloured_ = 0;

@@ -41,13 +41,13 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
               "standardabweichung,z_wert,mittlerer_abstand,erwarteter_abstand,"
               "erwartete_wartezeit,p_mindestens_eins,laengster_ausbleiber,ausbleiber_ab,"
               "erwarteter_laengster_ausbleiber,erwarteter_ausbleiber_fehler,p_ausbleiber_"
-              "mindestens,p_ausbleiber_fehler");
+              "mindestens,p_ausbleiber_fehler,chance");
     EXPECT_NE(csv.find("\r\n\"a,b \"\"c\"\".txt\",Spielbank Wiesbaden / Tisch 1 / 24.04.2019,"
-                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,\r\n"),
+                       "rr.s,bricht,10,10,1,0.8,0,,,8.685,,,0,1,,,,,rot-schwarz\r\n"),
               std::string::npos)
         << csv;
     // The start spins follow as a table of their own.
-    EXPECT_NE(csv.find(",,,\r\n\r\nquelle,wurf\r\n\"a,b \"\"c\"\".txt\",3\r\n"), std::string::npos)
+    EXPECT_NE(csv.find(",rot-schwarz\r\n\r\nquelle,wurf\r\n\"a,b \"\"c\"\".txt\",3\r\n"), std::string::npos)
         << csv;
 }
 

@@ -31,7 +31,6 @@ TEST(SearchCommandLine, RefusesWhatDoesNotFit) {
                           Case{{"--suche", "3", "--figur", "rr", "--spins", "9"}, "--figur"},
                           Case{{"--suche", "3", "--liste", "--spins", "9"}, "--liste"},
                           Case{{"--suche", "3", "--abstaende", "--spins", "9"}, "--abstaende"},
-                          Case{{"--suche", "3", "--threads", "2", "--spins", "9"}, "--threads"},
                           Case{{"--suche", "3", "--top", "0", "--spins", "9"}, "--top"},
                           Case{{"--luecken", "--figur", "r", "--spins", "9"}, "--suche"},
                           Case{{"--suche", "3"}, "Nichts zu tun"}}) {
@@ -43,15 +42,22 @@ TEST(SearchCommandLine, RefusesWhatDoesNotFit) {
               std::string::npos);
 }
 
-std::string run(OutputFormat format, int& status) {
+std::string run(OutputFormat format, int& status, bool progress = false) {
     auto options = parse({"--suche", "4", "--luecken", "--top", "3", "--spins", "20000", "--seed",
                           "9", "--null", "ueberspringen"})
                        .options;
     options.format = format;
     std::ostringstream out;
     std::ostringstream err;
-    status = sorvik1::analyse::runSearch(options, out, err);
-    EXPECT_EQ(err.str(), "");
+    status = sorvik1::analyse::runSearch(options, out, err, progress);
+    if (progress) {
+        // Rewritten in place and cleared at the end, so the terminal's last
+        // line is free again.
+        EXPECT_NE(err.str().find("\rSuche: 100 %"), std::string::npos);
+        EXPECT_EQ(err.str().back(), '\r');
+    } else {
+        EXPECT_EQ(err.str(), "");
+    }
     return out.str();
 }
 
@@ -76,6 +82,7 @@ TEST(SearchCommand, EveryFormatShowsTheSameExtremes) {
     EXPECT_EQ(lines[6].substr(0, lowest.size() + 1), lowest + ",");
 
     const std::string text = run(OutputFormat::Text, status);
+    EXPECT_EQ(run(OutputFormat::Text, status, true), text);
     EXPECT_NE(text.find("Figuren durchsucht  54"), std::string::npos) << text;
     EXPECT_LT(text.find(" " + highest + " "), text.find(" " + lowest + " "));
 }

@@ -1,6 +1,7 @@
 #include "core/figure_search.h"
 #include "core/figure_text.h"
 #include "core/random.h"
+#include "core/simulated_windows.h"
 #include "core/simulation.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,13 @@ TEST_P(SearchCounts, EqualThePlainCountOfEveryFigure) {
         packed.push_back(pack(colours));
     }
     const SearchSettings settings{c.span, c.gaps, c.rule};
-    // Split in halves for two threads, inside the long first sequence.
-    const auto whole = sorvik1::countWindows(packed, settings);
-    const auto halves = sorvik1::countWindows(packed, settings, {}, {}, 1);
-    EXPECT_EQ(halves.windows(), whole.windows());
-    EXPECT_EQ(halves.sequencePositions(), whole.sequencePositions());
+    // Split into parts for threads, inside sequences and across whole ones.
+    const auto whole = sorvik1::countWindows(packed, settings, {}, {}, 1);
+    for (const int threads : {2, 3, 7}) {
+        const auto parts = sorvik1::countWindows(packed, settings, {}, {}, threads, 1);
+        EXPECT_EQ(parts.windows(), whole.windows()) << threads << " threads";
+        EXPECT_EQ(parts.sequencePositions(), whole.sequencePositions()) << threads << " threads";
+    }
     const auto result = sorvik1::searchFigures(packed, settings);
     ASSERT_EQ(result.refusal, SearchRefusal::None);
     for (const auto& finding : result.figures) {
@@ -101,6 +104,50 @@ INSTANTIATE_TEST_SUITE_P(BothRules, SearchCounts,
                                          CountCase{ZeroRule::Breaks, 10, false},
                                          CountCase{ZeroRule::Skipped, 10, false},
                                          CountCase{ZeroRule::Breaks, 1, true}));
+
+// Threads split the simulation at its segments and read on into the next
+// thread's spins; a last part shorter than the span must lose no window.
+TEST(SimulatedWindows, AreTheSameOnEveryNumberOfThreads) {
+    constexpr std::int64_t segment = sorvik1::simulationSegmentSpins;
+    for (const std::int64_t spins : {2 * segment + 3, 3 * segment + 1000}) {
+        for (const ZeroRule rule : {ZeroRule::Breaks, ZeroRule::Skipped}) {
+            const auto one = sorvik1::countSimulatedWindows(5, spins, 10, rule, 1);
+            std::uint64_t windows = 0;
+            for (const auto n : one.windows()) {
+                windows += n;
+            }
+            EXPECT_EQ(static_cast<std::int64_t>(windows), one.sequencePositions().at(0));
+            for (const int threads : {2, 3}) {
+                const auto parts = sorvik1::countSimulatedWindows(5, spins, 10, rule, threads);
+                EXPECT_EQ(parts.windows(), one.windows()) << spins << " spins, " << threads;
+                EXPECT_EQ(parts.sequencePositions(), one.sequencePositions());
+                EXPECT_EQ(parts.spins(), spins);
+                const auto sides =
+                    sorvik1::countSimulatedSides(5, spins, 10, rule, sorvik1::allChances, threads);
+                const auto sidesOnOne =
+                    sorvik1::countSimulatedSides(5, spins, 10, rule, sorvik1::allChances, 1);
+                for (std::size_t c = 0; c < sides.size(); ++c) {
+                    EXPECT_EQ(sides[c].windows(), sidesOnOne[c].windows()) << "chance " << c;
+                }
+            }
+        }
+    }
+}
+
+// Three chances of span 1 are six figures, and Holm counts all six: the
+// smallest p is multiplied by six.
+TEST(FigureSearch, JudgesAllChancesAsOneFamily) {
+    const auto counters =
+        sorvik1::countSimulatedSides(2, 3000, 1, ZeroRule::Breaks, sorvik1::allChances, 1);
+    const auto result = sorvik1::evaluateChances(counters, sorvik1::allChances, false, {}, {});
+    ASSERT_EQ(result.figures.size(), 6U);
+    EXPECT_EQ(result.figures[2].chance, sorvik1::Chance::GeradeUngerade);
+    EXPECT_EQ(sorvik1::figureText(result.figures[5].figure, result.figures[5].chance), "h");
+    const auto smallest =
+        std::min_element(result.figures.begin(), result.figures.end(),
+                         [](const auto& a, const auto& b) { return a.p.p < b.p.p; });
+    EXPECT_DOUBLE_EQ(smallest->adjustedP, std::min(1.0, 6 * smallest->p.p));
+}
 
 TEST(SearchedFigures, AreEveryFigureWithColouredEnds) {
     struct Case {

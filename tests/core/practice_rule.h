@@ -14,8 +14,10 @@ namespace sorvik1::testing {
 // 1 .. n. After spin n the next spin decides when the figure, without its
 // last position, starts at spin n - span + 2, a spin of the practice; a
 // one-position figure has nothing to wait for.
+// `sides` gives each number's side, red for the first (the wheel's colours
+// unless another chance is practised).
 inline bool signalAfter(const Figure& figure, const std::vector<std::int16_t>& zahlen,
-                        std::int64_t n) {
+                        std::int64_t n, const ColourTable& sides = wheelColours()) {
     const int last = figure.span() - 1;
     if (last == 0) {
         return true;
@@ -28,22 +30,23 @@ inline bool signalAfter(const Figure& figure, const std::vector<std::int16_t>& z
     for (int offset = 0; offset < last; ++offset) {
         prefix.push_back(figure.at(offset));
     }
-    const auto source = SpinSource::drawn(wheelColours(), zahlen);
+    const auto source = SpinSource::drawn(sides, zahlen);
     return Figure::fromOffsets(prefix).startsAt(source, start);
 }
 
-inline double stake(Farbcode colour, int number, bool half) {
+inline double stake(Farbcode colour, int number, bool half, const ColourTable& sides) {
     if (number == 0) {
         return half ? -0.5 : -1.0;
     }
-    return wheelColours()[static_cast<std::size_t>(number)] == colour ? 1.0 : -1.0;
+    return sides[static_cast<std::size_t>(number)] == colour ? 1.0 : -1.0;
 }
 
 // How spin n + 1 settles the decision after spin n.
 inline Settled expectedSettled(const Figure& figure, const std::vector<std::int16_t>& zahlen,
-                               std::int64_t n, std::optional<Call> call, bool half) {
+                               std::int64_t n, std::optional<Call> call, bool half,
+                               const ColourTable& sides = wheelColours()) {
     const Farbcode own = figure.at(figure.span() - 1);
-    const bool signal = signalAfter(figure, zahlen, n);
+    const bool signal = signalAfter(figure, zahlen, n, sides);
     Settled s;
     s.call = call;
     s.decidingNumber = zahlen[static_cast<std::size_t>(n + 1)];
@@ -51,8 +54,8 @@ inline Settled expectedSettled(const Figure& figure, const std::vector<std::int1
                 : !call               ? Verdict::Missed
                 : call->colour == own ? Verdict::Hit
                                       : Verdict::WrongColour;
-    s.units = call ? stake(call->colour, s.decidingNumber, half) : 0.0;
-    s.perfectUnits = signal ? stake(own, s.decidingNumber, half) : 0.0;
+    s.units = call ? stake(call->colour, s.decidingNumber, half, sides) : 0.0;
+    s.perfectUnits = signal ? stake(own, s.decidingNumber, half, sides) : 0.0;
     return s;
 }
 

@@ -20,10 +20,20 @@ using sorvik1::Verdict;
 struct RuleCase {
     std::string figure;
     bool halfOnZero;
+    sorvik1::Chance chance = sorvik1::Chance::RotSchwarz;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) {
     *os << c.figure << (c.halfOnZero ? " Teilung" : "");
+}
+
+// Even numbers as the first side, written apart from the program's table.
+sorvik1::ColourTable evenFirst() {
+    sorvik1::ColourTable sides{};
+    for (int n = 1; n <= 36; ++n) {
+        sides[static_cast<std::size_t>(n)] = n % 2 == 0 ? red : black;
+    }
+    return sides;
 }
 
 class PracticeRule : public testing::TestWithParam<RuleCase> {};
@@ -31,12 +41,15 @@ class PracticeRule : public testing::TestWithParam<RuleCase> {};
 // A player who calls at random, more often on signals, over a seeded run:
 // every settled decision and the totals agree with the rule written afresh.
 TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
-    const Figure figure = sorvik1::parseFigure(GetParam().figure).figure;
+    const Figure figure = sorvik1::parseFigure(GetParam().figure, GetParam().chance).figure;
     const bool half = GetParam().halfOnZero;
+    const sorvik1::ColourTable sides = GetParam().chance == sorvik1::Chance::GeradeUngerade
+                                           ? evenFirst()
+                                           : sorvik1::wheelColours();
     constexpr std::int64_t spins = 20'000;
     sorvik1::Random random(18);
     std::vector<std::int16_t> zahlen(spins + 2, 0);
-    PracticeJudge judge(figure, half);
+    PracticeJudge judge(figure, half, GetParam().chance);
     std::int64_t hits = 0, signals = 0, falseCalls = 0;
     double units = 0, perfect = 0;
     for (std::int64_t n = 1; n <= spins; ++n) {
@@ -44,8 +57,8 @@ TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
         const auto settled = judge.show(zahlen[static_cast<std::size_t>(n)]);
         ASSERT_EQ(settled.has_value(), n > 1);
         if (settled) {
-            const auto expected =
-                sorvik1::testing::expectedSettled(figure, zahlen, n - 1, settled->call, half);
+            const auto expected = sorvik1::testing::expectedSettled(figure, zahlen, n - 1,
+                                                                    settled->call, half, sides);
             ASSERT_EQ(settled->verdict, expected.verdict) << "spin " << n;
             ASSERT_EQ(settled->decidingNumber, expected.decidingNumber);
             ASSERT_EQ(settled->units, expected.units);
@@ -58,7 +71,8 @@ TEST_P(PracticeRule, EveryDecisionIsJudgedAsTheRuleSays) {
             units += expected.units;
             perfect += expected.perfectUnits;
         }
-        ASSERT_EQ(judge.signal(), sorvik1::testing::signalAfter(figure, zahlen, n)) << "spin " << n;
+        ASSERT_EQ(judge.signal(), sorvik1::testing::signalAfter(figure, zahlen, n, sides))
+            << "spin " << n;
         if (random.below(judge.signal() ? 3 : 20) == 0) {
             const auto verdict = judge.call({random.below(2) == 0 ? red : black, 0});
             ASSERT_TRUE(verdict.has_value());
@@ -79,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Figures, PracticeRule,
                                          RuleCase{"rr.s", true}, RuleCase{"rrr", true},
                                          RuleCase{"rsrs", false}, RuleCase{"s...r", true},
                                          RuleCase{"r..s.r", false},
-                                         RuleCase{"rs.................r", false}));
+                                         RuleCase{"rs.................r", false},
+                                         RuleCase{"gg.u", true, sorvik1::Chance::GeradeUngerade}));
 
 struct CallCase {
     std::string name;
