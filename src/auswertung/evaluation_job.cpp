@@ -101,7 +101,7 @@ void EvaluationJob::start(const Request& request) {
                     }
                     worker.progress();
                 },
-                request.threads);
+                request.threads, request.chance);
         } catch (...) {
             // What finished before the failure is kept, as a cancel keeps it.
             return [this, run, failure = jobFailureText(std::current_exception())] {

@@ -25,6 +25,7 @@ class EvaluationJob : public QObject {
         sorvik1::Figure figure;
         sorvik1::ZeroRule rule = sorvik1::ZeroRule::Breaks;
         int threads = 0; // 0: one per core
+        sorvik1::Chance chance = sorvik1::Chance::RotSchwarz;
     };
 
     struct Progress {

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHideEvent>
@@ -34,6 +35,7 @@ namespace {
 
 const QString folderKey = QStringLiteral("auswertung/ordner");
 const QString zeroKey = QStringLiteral("auswertung/nullenUeberspringen");
+const QString chanceKey = QStringLiteral("auswertung/chance");
 const QString sizeKey = QStringLiteral("auswertung/groesse");
 const QString title = QStringLiteral("Permanenzen auswerten – Sorvik1");
 
@@ -42,13 +44,14 @@ QString ruleText(sorvik1::ZeroRule rule) {
                                               : QStringLiteral("Null bricht die Figur");
 }
 
-QString figureLine(const sorvik1::Figure& figure, sorvik1::ZeroRule rule) {
+QString figureLine(const sorvik1::Figure& figure, sorvik1::ZeroRule rule, sorvik1::Chance chance) {
     if (figure.empty()) {
         return QStringLiteral("Figur: keine – zeichnen Sie bitte im Trainer eine Figur und "
                               "bestätigen Sie sie mit „OK“.");
     }
-    return QStringLiteral("Figur: %1 (%2)")
-        .arg(QString::fromStdString(sorvik1::figureText(figure)), ruleText(rule));
+    return QStringLiteral("Figur: %1 auf %2 (%3)")
+        .arg(QString::fromStdString(sorvik1::figureText(figure, chance)),
+             QString::fromUtf8(sorvik1::chanceName(chance)), ruleText(rule));
 }
 
 QString filesText(std::int64_t files) {
@@ -93,6 +96,7 @@ EvaluationWindow::EvaluationWindow(TrainerView& trainer)
     connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showProgress);
     connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showFinishedFiles);
     connect(zeroSkipped_, &QRadioButton::toggled, this, &EvaluationWindow::showPendingFigure);
+    connect(chance_, &QComboBox::currentIndexChanged, this, &EvaluationWindow::showPendingFigure);
     restoreSettings();
     setBusy(false);
     showPendingFigure();
@@ -111,6 +115,8 @@ void EvaluationWindow::setMessageBox(std::unique_ptr<MessageBox> box) {
 void EvaluationWindow::restoreSettings() {
     const QSettings settings;
     (settings.value(zeroKey, false).toBool() ? zeroSkipped_ : zeroBreaks_)->setChecked(true);
+    chance_->setCurrentIndex(
+        std::clamp(settings.value(chanceKey, 0).toInt(), 0, chance_->count() - 1));
     const QSize size = settings.value(sizeKey).toSize();
     // Wide enough for every column of a usual result beside each other.
     resize(size.isValid() ? size : QSize(1060, 640));
@@ -131,6 +137,7 @@ void EvaluationWindow::hideEvent(QHideEvent* event) {
     QSettings settings;
     settings.setValue(sizeKey, size());
     settings.setValue(zeroKey, zeroSkipped_->isChecked());
+    settings.setValue(chanceKey, chance_->currentIndex());
     QDialog::hideEvent(event);
 }
 
@@ -215,16 +222,22 @@ void EvaluationWindow::chosen(const QStringList& files, const QStringList& folde
 void EvaluationWindow::start(const QStringList& files, const QStringList& folders) {
     const auto rule =
         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped : sorvik1::ZeroRule::Breaks;
+    const sorvik1::Chance chance = chosenChance();
     evaluated_ = true;
-    figureLabel_->setText(figureLine(figure_, rule));
+    figureLabel_->setText(figureLine(figure_, rule, chance));
     model_->clear();
-    model_->setCounted(QString::fromStdString(sorvik1::figureText(figure_)), ruleText(rule));
+    model_->setCounted(QString::fromStdString(sorvik1::figureText(figure_, chance)),
+                       ruleText(rule));
     refused_->setStringList({});
     showCharts();
     status_->setText(QStringLiteral("Die Dateien werden ausgewertet …"));
-    job_.start({files, folders, figure_, rule, 0});
+    job_.start({files, folders, figure_, rule, 0, chance});
     setBusy(true);
     showProgress();
+}
+
+sorvik1::Chance EvaluationWindow::chosenChance() const {
+    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance_->currentIndex(), 0))];
 }
 
 // The job ends at once with the files finished so far.
@@ -237,6 +250,7 @@ void EvaluationWindow::setBusy(bool busy) {
     folderButton_->setEnabled(!busy);
     zeroBreaks_->setEnabled(!busy);
     zeroSkipped_->setEnabled(!busy);
+    chance_->setEnabled(!busy);
     cancelButton_->setEnabled(busy);
     const bool rows = model_->rowCount() > 0;
     saveButton_->setEnabled(!busy && rows);
@@ -269,9 +283,10 @@ void EvaluationWindow::showProgress() {
 // afterwards it names what the table shows.
 void EvaluationWindow::showPendingFigure() {
     if (!evaluated_) {
-        figureLabel_->setText(figureLine(trainer_.activeFigure(), zeroSkipped_->isChecked()
-                                                                      ? sorvik1::ZeroRule::Skipped
-                                                                      : sorvik1::ZeroRule::Breaks));
+        figureLabel_->setText(figureLine(trainer_.activeFigure(),
+                                         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped
+                                                                   : sorvik1::ZeroRule::Breaks,
+                                         chosenChance()));
     }
 }
 

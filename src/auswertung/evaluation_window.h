@@ -21,6 +21,7 @@ class EvaluationModel;
 class FileChooser;
 class TrainerView;
 class MessageBox;
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -95,9 +96,12 @@ class EvaluationWindow : public QDialog {
     std::unique_ptr<FileChooser> chooser_;
     std::unique_ptr<MessageBox> messages_;
 
+    sorvik1::Chance chosenChance() const;
+
     QLabel* figureLabel_ = nullptr;
     QRadioButton* zeroBreaks_ = nullptr;
     QRadioButton* zeroSkipped_ = nullptr;
+    QComboBox* chance_ = nullptr;
     QPushButton* filesButton_ = nullptr;
     QPushButton* folderButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -57,6 +58,19 @@ QWidget* EvaluationWindow::buildChoice() {
     zeroBreaks_->setChecked(true);
     zero->addWidget(zeroBreaks_);
     zero->addWidget(zeroSkipped_);
+    auto* chanceLabel = new QLabel(QStringLiteral("&Chance:"), box);
+    chance_ = new QComboBox(box);
+    chance_->setObjectName(QStringLiteral("chance"));
+    for (const sorvik1::Chance chance : sorvik1::allChances) {
+        chance_->addItem(QString::fromUtf8(sorvik1::chanceName(chance)));
+    }
+    chance_->setAccessibleName(QStringLiteral("Chance"));
+    chance_->setToolTip(QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die "
+                                       "zweite Seite dieser einfachen Chance."));
+    chanceLabel->setBuddy(chance_);
+    zero->addSpacing(12);
+    zero->addWidget(chanceLabel);
+    zero->addWidget(chance_);
     zero->addStretch();
     layout->addLayout(zero);
 

@@ -8,11 +8,12 @@
 QString searchCsv(const SearchModel& model, const QList<int>& rows) {
     QStringList lines{QStringLiteral("figur;spannweite;besetzt;vorkommen;erwartet;"
                                      "standardabweichung;z_wert;p_wert;p_methode;p_holm;"
-                                     "auffaellig")};
+                                     "auffaellig;chance")};
     const auto& figures = model.result().figures;
     for (const int row : rows) {
         const sorvik1::FigureFinding& f = figures[static_cast<std::size_t>(row)];
-        lines << QStringList{spreadsheetText(QString::fromStdString(figureText(f.figure))),
+        lines << QStringList{spreadsheetText(
+                                 QString::fromStdString(figureText(f.figure, f.chance))),
                              QString::number(f.figure.span()),
                              QString::number(f.figure.occupiedCount()),
                              QString::number(f.found),
@@ -22,7 +23,8 @@ QString searchCsv(const SearchModel& model, const QList<int>& rows) {
                              spreadsheetNumber(f.p.p),
                              QString::fromLatin1(sorvik1::pValueMethodKey(f.p.method)),
                              spreadsheetNumber(f.adjustedP),
-                             f.flagged ? QStringLiteral("ja") : QStringLiteral("nein")}
+                             f.flagged ? QStringLiteral("ja") : QStringLiteral("nein"),
+                             QString::fromUtf8(sorvik1::chanceKey(f.chance))}
                      .join(QChar(';'));
     }
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -29,7 +29,8 @@ void SearchJob::start(Request request) {
             const BackgroundJob::Worker& worker) mutable -> BackgroundJob::Delivery {
             const std::stop_token stop = worker.stopToken();
             auto outcome = std::make_shared<Outcome>();
-            std::vector<std::vector<sorvik1::SpinWord>> sequences = std::move(request.held);
+            auto sequences = std::move(request.held);
+            sequences.resize(request.chances.size());
             try {
                 std::vector<std::string> paths;
                 for (const QString& file : std::as_const(request.files)) {
@@ -49,21 +50,29 @@ void SearchJob::start(Request request) {
                 // Reading the files is the first tenth of the way.
                 const auto files = static_cast<double>(paths.size());
                 for (std::size_t i = 0; i < paths.size() && !stop.stop_requested(); ++i) {
-                    auto read = sorvik1::readSearchFile(paths[i]);
-                    if (read.error.empty()) {
-                        sequences.push_back(std::move(read.words));
-                    } else {
+                    // Each chance's sides, or none: a file takes part whole.
+                    std::vector<sorvik1::SearchFile> reads;
+                    std::string error;
+                    for (const sorvik1::Chance chance : request.chances) {
+                        reads.push_back(sorvik1::readSearchFile(paths[i], chance));
+                        error = error.empty() ? reads.back().error : error;
+                    }
+                    if (!error.empty()) {
                         outcome->refused.push_back(
-                            {localName(paths[i]), QString::fromStdString(read.error)});
+                            {localName(paths[i]), QString::fromStdString(error)});
+                    }
+                    for (std::size_t c = 0; c < reads.size() && error.empty(); ++c) {
+                        sequences[c].push_back(std::move(reads[c].words));
                     }
                     progress_ = 0.1 * static_cast<double>(i + 1) / files;
                     worker.progress();
                 }
-                outcome->result = sorvik1::searchFigures(sequences, request.settings, stop,
-                                                         [this, &worker](double share) {
-                                                             progress_ = 0.1 + 0.9 * share;
-                                                             worker.progress();
-                                                         });
+                outcome->result =
+                    sorvik1::searchChances(sequences, request.chances, request.settings, stop,
+                                           [this, &worker](double share) {
+                                               progress_ = 0.1 + 0.9 * share;
+                                               worker.progress();
+                                           });
             } catch (...) {
                 outcome->failure = jobFailureText(std::current_exception());
             }

@@ -21,8 +21,11 @@ class SearchJob : public QObject {
     struct Request {
         QStringList files;
         QStringList folders; // searched with their sub-folders for "*.txt"
-        // Spins copied from the trainer before the start, one sequence each.
-        std::vector<std::vector<sorvik1::SpinWord>> held;
+        // The chances searched together, each figure in its own.
+        std::vector<sorvik1::Chance> chances{sorvik1::Chance::RotSchwarz};
+        // Spins copied from the trainer before the start, per chance its
+        // sides, one sequence each.
+        std::vector<std::vector<std::vector<sorvik1::SpinWord>>> held;
         sorvik1::SearchSettings settings;
     };
 

@@ -118,7 +118,7 @@ QVariant SearchModel::data(const QModelIndex& index, int role) const {
 QVariant SearchModel::text(const sorvik1::FigureFinding& f, int column) const {
     switch (column) {
     case FigureText:
-        return QString::fromStdString(sorvik1::figureText(f.figure));
+        return QString::fromStdString(sorvik1::figureText(f.figure, f.chance));
     case Span:
         return f.figure.span();
     case Found:
@@ -137,6 +137,8 @@ QVariant SearchModel::text(const sorvik1::FigureFinding& f, int column) const {
         return methodText(f.p.method);
     case Flag:
         return f.flagged ? QStringLiteral("auffällig") : QString();
+    case ChanceName:
+        return QString::fromUtf8(sorvik1::chanceName(f.chance));
     default:
         return {};
     }
@@ -145,7 +147,7 @@ QVariant SearchModel::text(const sorvik1::FigureFinding& f, int column) const {
 QVariant SearchModel::sortValue(const sorvik1::FigureFinding& f, int column) const {
     switch (column) {
     case FigureText:
-        return QString::fromStdString(sorvik1::figureText(f.figure));
+        return QString::fromStdString(sorvik1::figureText(f.figure, f.chance));
     case Span:
         return f.figure.span();
     case Found:
@@ -164,6 +166,8 @@ QVariant SearchModel::sortValue(const sorvik1::FigureFinding& f, int column) con
         return methodText(f.p.method);
     case Flag:
         return f.flagged ? 1 : 0;
+    case ChanceName:
+        return static_cast<int>(f.chance);
     default:
         return {};
     }
@@ -173,10 +177,10 @@ QVariant SearchModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const QStringList headers{QStringLiteral("Figur"),     QStringLiteral("Spannweite"),
-                                     QStringLiteral("Vorkommen"), QStringLiteral("Erwartet"),
-                                     QStringLiteral("Std.-Abw."), QStringLiteral("z"),
-                                     QStringLiteral("p"),         QStringLiteral("p (Holm)"),
-                                     QStringLiteral("Methode"),   QStringLiteral("Auffällig")};
+    static const QStringList headers{
+        QStringLiteral("Figur"),     QStringLiteral("Spannweite"), QStringLiteral("Vorkommen"),
+        QStringLiteral("Erwartet"),  QStringLiteral("Std.-Abw."),  QStringLiteral("z"),
+        QStringLiteral("p"),         QStringLiteral("p (Holm)"),   QStringLiteral("Methode"),
+        QStringLiteral("Auffällig"), QStringLiteral("Chance")};
     return section >= 0 && section < headers.size() ? headers[section] : QVariant();
 }

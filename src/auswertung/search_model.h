@@ -25,6 +25,7 @@ class SearchModel : public QAbstractTableModel {
         AdjustedP,
         Method,
         Flag,
+        ChanceName,
         Count
     };
 

@@ -15,12 +15,17 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+const QString chanceSetting = QStringLiteral("suche/chance");
 
 constexpr int progressSteps = 1000;
 // The summary names this many left-out files; the window's list has all.
@@ -132,6 +137,19 @@ QWidget* SearchTab::buildSettings() {
     zero_->addItem(QStringLiteral("Null bricht die Figur"));
     zero_->addItem(QStringLiteral("Nullen überspringen"));
     zero_->setAccessibleName(QStringLiteral("Null"));
+    chance_ = new QComboBox(settings);
+    for (const sorvik1::Chance chance : sorvik1::allChances) {
+        chance_->addItem(QString::fromUtf8(sorvik1::chanceName(chance)));
+    }
+    chance_->addItem(QStringLiteral("alle drei"));
+    chance_->setAccessibleName(QStringLiteral("Chance"));
+    chance_->setAccessibleDescription(
+        QStringLiteral("Die einfache Chance, deren Figuren gesucht werden; „alle drei“ sucht "
+                       "Rot/Schwarz, Gerade/Ungerade und Tief/Hoch derselben Würfe zusammen."));
+    chance_->setCurrentIndex(
+        std::clamp(QSettings().value(chanceSetting, 0).toInt(), 0, chance_->count() - 1));
+    connect(chance_, &QComboBox::currentIndexChanged, this,
+            [](int index) { QSettings().setValue(chanceSetting, index); });
     searchButton_ = new QPushButton(QStringLiteral("S&uchen"), settings);
     cancelButton_ = new QPushButton(QStringLiteral("A&bbrechen"), settings);
     progress_ = new QProgressBar(settings);
@@ -142,15 +160,16 @@ QWidget* SearchTab::buildSettings() {
     connect(cancelButton_, &QPushButton::clicked, this, &SearchTab::cancel);
     // Three rows: where, what, and the work, so the tab stays narrow.
     layout->addWidget(sourceLabel, 0, 0);
-    layout->addWidget(source_, 0, 1, 1, 4);
+    layout->addWidget(source_, 0, 1, 1, 5);
     layout->addWidget(spanLabel, 1, 0);
     layout->addWidget(span_, 1, 1);
     layout->addWidget(gaps_, 1, 2);
     layout->addWidget(zero_, 1, 3);
+    layout->addWidget(chance_, 1, 4);
     layout->addWidget(searchButton_, 2, 0);
     layout->addWidget(cancelButton_, 2, 1);
-    layout->addWidget(progress_, 2, 2, 1, 3);
-    layout->setColumnStretch(4, 1);
+    layout->addWidget(progress_, 2, 2, 1, 4);
+    layout->setColumnStretch(5, 1);
     return settings;
 }
 
@@ -197,6 +216,11 @@ SearchJob::Request SearchTab::request() const {
     request.settings = {span_->value(), gaps_->isChecked(),
                         zero_->currentIndex() == 1 ? sorvik1::ZeroRule::Skipped
                                                    : sorvik1::ZeroRule::Breaks};
+    const auto chosen = static_cast<std::size_t>(chance_->currentIndex());
+    request.chances =
+        chosen < sorvik1::allChances.size()
+            ? std::vector<sorvik1::Chance>{sorvik1::allChances[chosen]}
+            : std::vector<sorvik1::Chance>(sorvik1::allChances.begin(), sorvik1::allChances.end());
     switch (static_cast<Source>(source_->currentData().toInt())) {
     case Source::Files:
         request.files = files_;
@@ -205,8 +229,10 @@ SearchJob::Request SearchTab::request() const {
     case Source::Permanence:
     case Source::RandomRun: {
         const HeldSpins held = trainer_.heldSpins();
-        const auto spins = sorvik1::SpinSource::drawn(held.colours, held.numbers);
-        request.held.push_back(sorvik1::packSpins(spins, 1, held.count()));
+        for (const sorvik1::Chance chance : request.chances) {
+            const auto spins = sorvik1::SpinSource::drawn(sorvik1::sideTable(chance), held.numbers);
+            request.held.push_back({sorvik1::packSpins(spins, 1, held.count())});
+        }
         break;
     }
     }
@@ -238,6 +264,7 @@ void SearchTab::setBusy(bool busy) {
     source_->setEnabled(!busy);
     span_->setEnabled(!busy);
     gaps_->setEnabled(!busy);
+    chance_->setEnabled(!busy);
     zero_->setEnabled(!busy);
     csvButton_->setEnabled(!busy && model_->rowCount() > 0);
     progress_->setValue(busy ? 0 : progress_->value());
@@ -303,8 +330,17 @@ void SearchTab::takeFigure() {
         return;
     }
     const int row = proxy_->mapToSource(rows.front()).row();
-    const sorvik1::Figure& figure = model_->result().figures[static_cast<std::size_t>(row)].figure;
-    if (trainer_.drawFigure(figure)) {
+    const sorvik1::FigureFinding& finding = model_->result().figures[static_cast<std::size_t>(row)];
+    const sorvik1::Figure& figure = finding.figure;
+    if (finding.chance != sorvik1::Chance::RotSchwarz) {
+        messages_->show(
+            this,
+            QStringLiteral("%1 ist eine Figur auf %2. Der Trainer zählt Farben; "
+                           "übernehmen lassen sich nur Figuren auf Rot/Schwarz.")
+                .arg(QString::fromStdString(sorvik1::figureText(figure, finding.chance)),
+                     QString::fromUtf8(sorvik1::chanceName(finding.chance))),
+            msgstyle::information, QStringLiteral(" Figur übernehmen"));
+    } else if (trainer_.drawFigure(figure)) {
         taken_->setText(QStringLiteral("%1 ist im Figurenfeld des Trainers gezeichnet; „OK“ "
                                        "dort macht sie zur aktiven Figur.")
                             .arg(QString::fromStdString(sorvik1::figureText(figure))));

@@ -81,6 +81,7 @@ class SearchTab : public QWidget {
     QSpinBox* span_ = nullptr;
     QCheckBox* gaps_ = nullptr;
     QComboBox* zero_ = nullptr;
+    QComboBox* chance_ = nullptr; // one of the three chances, or all three
     QPushButton* searchButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;

@@ -455,6 +455,24 @@ SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
     return evaluateSearch(counter, settings.gaps, stop, progress, 0.5);
 }
 
+SearchResult searchChances(std::span<const std::vector<std::vector<SpinWord>>> sequences,
+                           std::span<const Chance> chances, const SearchSettings& settings,
+                           std::stop_token stop, const SearchProgress& progress) {
+    std::vector<WindowCounter> counters;
+    const auto share = 0.5 / static_cast<double>(std::max<std::size_t>(chances.size(), 1));
+    for (std::size_t c = 0; c < chances.size(); ++c) {
+        counters.push_back(countWindows(sequences[c], settings, stop, [&](double done) {
+            if (progress) {
+                progress(share * (static_cast<double>(c) + done));
+            }
+        }));
+    }
+    if (stop.stop_requested()) {
+        return stopped();
+    }
+    return evaluateChances(counters, chances, settings.gaps, stop, progress, 0.5);
+}
+
 std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count) {
     std::vector<SpinWord> words;
     words.reserve(static_cast<std::size_t>(std::max<std::int64_t>(count, 0) / 64 + 1));

@@ -102,6 +102,12 @@ SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
                            const SearchSettings& settings, std::stop_token stop = {},
                            const SearchProgress& progress = {});
 
+// The same over several chances of the same spins: `sequences[c]` holds the
+// sides of chances[c]. Holm counts every figure of every chance.
+SearchResult searchChances(std::span<const std::vector<std::vector<SpinWord>>> sequences,
+                           std::span<const Chance> chances, const SearchSettings& settings,
+                           std::stop_token stop = {}, const SearchProgress& progress = {});
+
 // Colours of spins first .. first + count - 1, 64 to a word.
 std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count);
 

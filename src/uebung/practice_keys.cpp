@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
@@ -19,10 +20,11 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    static const std::array practiceKeys = {Qt::Key_R,     Qt::Key_S,      Qt::Key_Space, Qt::Key_P,
-                                            Qt::Key_Right, Qt::Key_Return, Qt::Key_Enter};
+    static const std::array practiceKeys = {Qt::Key_Space, Qt::Key_P, Qt::Key_Right, Qt::Key_Return,
+                                            Qt::Key_Enter};
     if (modifiers != Qt::NoModifier ||
-        std::find(practiceKeys.begin(), practiceKeys.end(), key->key()) == practiceKeys.end()) {
+        (std::find(practiceKeys.begin(), practiceKeys.end(), key->key()) == practiceKeys.end() &&
+         !sideOfKey(key->key()))) {
         return false;
     }
     // The key is the practice's: a focused button or field never sees it.
@@ -33,14 +35,25 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+// The letter keys of the practised chance: R and S, G and U, or T and H.
+std::optional<sorvik1::Farbcode> PracticeWindow::sideOfKey(int key) const {
+    const auto letters = sorvik1::sideLetters(session_->settings().chance);
+    const auto keyOf = [](char letter) { return Qt::Key_A + (letter - 'a'); };
+    if (key == keyOf(letters[0])) {
+        return sorvik1::red;
+    }
+    if (key == keyOf(letters[1])) {
+        return sorvik1::black;
+    }
+    return std::nullopt;
+}
+
 void PracticeWindow::handlePracticeKey(int key) {
+    if (const auto side = sideOfKey(key)) {
+        session_->call(*side);
+        return;
+    }
     switch (key) {
-    case Qt::Key_R:
-        session_->call(sorvik1::red);
-        return;
-    case Qt::Key_S:
-        session_->call(sorvik1::black);
-        return;
     case Qt::Key_Space:
         session_->callFigureColour();
         return;

@@ -8,7 +8,8 @@
 PracticeSession::PracticeSession(PracticeSettings settings, const sorvik1::Clock& clock,
                                  QObject* parent)
     : QObject(parent), settings_(std::move(settings)), clock_(clock),
-      judge_(settings_.figure, settings_.halfOnZero), random_(settings_.seed, settings_.stream) {
+      judge_(settings_.figure, settings_.halfOnZero, settings_.chance),
+      random_(settings_.seed, settings_.stream) {
     using Tempo = PracticeSettings::Tempo;
     const double seconds =
         settings_.tempo == Tempo::Fast

@@ -29,6 +29,8 @@ struct PracticeSettings {
     Limit limit = Limit::Spins;
     int limitCount = 200;
     bool halfOnZero = false;
+    // The figure's red and black stand for this chance's two sides.
+    sorvik1::Chance chance = sorvik1::Chance::RotSchwarz;
     // The spins of a loaded permanence, in order; empty for a random run.
     std::vector<int> permanence;
     // The random run: practice n of a window draws from stream n of the seed.

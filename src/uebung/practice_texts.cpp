@@ -8,17 +8,17 @@ namespace practicetext {
 
 using sorvik1::Verdict;
 
-QString colourName(sorvik1::Farbcode colour) {
-    return colour == sorvik1::red     ? QStringLiteral("Rot")
-           : colour == sorvik1::black ? QStringLiteral("Schwarz")
-                                      : QStringLiteral("Zero");
+QString colourName(sorvik1::Farbcode colour, sorvik1::Chance chance) {
+    return colour == sorvik1::red || colour == sorvik1::black
+               ? QString::fromUtf8(sorvik1::sideName(chance, colour))
+               : QStringLiteral("Zero");
 }
 
-QString spinName(int number) {
+QString spinName(int number, sorvik1::Chance chance) {
     const auto colour = number >= 0 && number <= 36
-                            ? sorvik1::wheelColours()[static_cast<std::size_t>(number)]
+                            ? sorvik1::sideTable(chance)[static_cast<std::size_t>(number)]
                             : sorvik1::noColour;
-    return QString::number(number) + QLatin1Char(' ') + colourName(colour);
+    return QString::number(number) + QLatin1Char(' ') + colourName(colour, chance);
 }
 
 QString units(double value) {
@@ -40,20 +40,22 @@ QString percent(double share) {
 }
 
 QString called(Verdict verdict, sorvik1::Farbcode colour, sorvik1::Farbcode figureColour,
-               std::int64_t reactionMs) {
+               std::int64_t reactionMs, sorvik1::Chance chance) {
     const QString reaction = QStringLiteral(" (Reaktion %1)").arg(seconds(reactionMs));
     switch (verdict) {
     case Verdict::Hit:
-        return QStringLiteral("Signal erkannt – gesetzt auf %1.").arg(colourName(colour)) +
+        return QStringLiteral("Signal erkannt – gesetzt auf %1.").arg(colourName(colour, chance)) +
                reaction;
     case Verdict::WrongColour:
-        return QStringLiteral("Signal erkannt, aber falsche Farbe: %1 statt %2.")
-                   .arg(colourName(colour), colourName(figureColour)) +
+        return QStringLiteral("Signal erkannt, aber falsche %1: %2 statt %3.")
+                   .arg(chance == sorvik1::Chance::RotSchwarz ? QStringLiteral("Farbe")
+                                                              : QStringLiteral("Seite"),
+                        colourName(colour, chance), colourName(figureColour, chance)) +
                reaction;
     case Verdict::FalseCall:
         return QStringLiteral("Fehlalarm: die Figur ist noch nicht bis auf die letzte Stelle "
                               "komplett. Gesetzt auf %1.")
-                   .arg(colourName(colour)) +
+                   .arg(colourName(colour, chance)) +
                reaction;
     case Verdict::Missed:
     case Verdict::Quiet:
@@ -62,11 +64,11 @@ QString called(Verdict verdict, sorvik1::Farbcode colour, sorvik1::Farbcode figu
     return {};
 }
 
-QString settled(const sorvik1::Settled& s, sorvik1::Farbcode figureColour) {
-    const QString spin = spinName(s.decidingNumber);
+QString settled(const sorvik1::Settled& s, sorvik1::Farbcode figureColour, sorvik1::Chance chance) {
+    const QString spin = spinName(s.decidingNumber, chance);
     if (s.verdict == Verdict::Missed) {
         return QStringLiteral("Signal verpasst: %1 wäre zu setzen gewesen. Es kam %2.")
-            .arg(colourName(figureColour), spin);
+            .arg(colourName(figureColour, chance), spin);
     }
     if (!s.call) {
         return {};
@@ -74,9 +76,12 @@ QString settled(const sorvik1::Settled& s, sorvik1::Farbcode figureColour) {
     const QString outcome = s.units > 0    ? QStringLiteral("gewonnen")
                             : s.units > -1 ? QStringLiteral("halb verloren")
                                            : QStringLiteral("verloren");
-    const QString verdict = s.verdict == Verdict::Hit           ? QStringLiteral("Signal erkannt.")
-                            : s.verdict == Verdict::WrongColour ? QStringLiteral("Falsche Farbe.")
-                                                                : QStringLiteral("Fehlalarm.");
+    const QString verdict =
+        s.verdict == Verdict::Hit ? QStringLiteral("Signal erkannt.")
+        : s.verdict == Verdict::WrongColour
+            ? (chance == sorvik1::Chance::RotSchwarz ? QStringLiteral("Falsche Farbe.")
+                                                     : QStringLiteral("Falsche Seite."))
+            : QStringLiteral("Fehlalarm.");
     return QStringLiteral("%1 Es kam %2: %3 (%4).").arg(verdict, spin, outcome, units(s.units));
 }
 

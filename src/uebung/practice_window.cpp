@@ -150,6 +150,19 @@ QGroupBox* PracticeWindow::buildSettings() {
     halfOnZero->setAccessibleDescription(
         QStringLiteral("Eine Zero kostet nur den halben Einsatz."));
     form->addRow(halfOnZero);
+    chance = new QComboBox(group);
+    for (const sorvik1::Chance each : sorvik1::allChances) {
+        chance->addItem(QString::fromUtf8(sorvik1::chanceName(each)));
+    }
+    chance->setAccessibleName(QStringLiteral("Chance"));
+    chance->setAccessibleDescription(
+        QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die zweite Seite "
+                       "dieser einfachen Chance; gesetzt wird mit ihren Buchstaben."));
+    form->addRow(QStringLiteral("&Chance:"), chance);
+    connect(chance, &QComboBox::currentIndexChanged, this, [this] {
+        keyHelp->setText(keyHelpText());
+        showTrainerState();
+    });
     connect(tempo, &QComboBox::currentIndexChanged, this, &PracticeWindow::showTempoChoice);
     return group;
 }
@@ -193,10 +206,7 @@ QWidget* PracticeWindow::buildPractice() {
     judgement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scoreLine = wrappingLabel(page);
     keyHelp = wrappingLabel(page);
-    keyHelp->setText(QStringLiteral(
-        "Wenn die Figur bis auf ihre letzte Stelle komplett ist: R setzt auf Rot, S auf "
-        "Schwarz, die Leertaste auf die Farbe der Figur. Sonst den Wurf vorbeigehen lassen.\n"
-        "P hält an. Bei „auf Tastendruck“ zeigen Pfeil rechts oder Enter den nächsten Wurf."));
+    keyHelp->setText(keyHelpText());
     said->addWidget(captionOf(judgement, QStringLiteral("Urteil"), page));
     said->addWidget(judgement);
     said->addWidget(captionOf(scoreLine, QStringLiteral("Stand"), page));
@@ -262,7 +272,9 @@ void PracticeWindow::showTrainerState() {
         figure.empty()
             ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur und "
                              "übernehmen Sie sie, dann kann die Übung beginnen.")
-            : QStringLiteral("Figur: %1").arg(QString::fromStdString(sorvik1::figureText(figure))));
+            : QStringLiteral("Figur: %1 auf %2")
+                  .arg(QString::fromStdString(sorvik1::figureText(figure, chosenChance())),
+                       QString::fromUtf8(sorvik1::chanceName(chosenChance()))));
     const HeldSpins held = trainer_.heldSpins();
     const std::int64_t spins = held.count();
     const bool loaded = held.source == HeldSpins::Source::Permanence && spins > 0;
@@ -275,6 +287,26 @@ void PracticeWindow::showTrainerState() {
     if (!loaded) {
         source->setCurrentIndex(0);
     }
+}
+
+sorvik1::Chance PracticeWindow::chosenChance() const {
+    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance->currentIndex(), 0))];
+}
+
+QString PracticeWindow::keyHelpText() const {
+    const sorvik1::Chance chosen = chosenChance();
+    const auto letters = sorvik1::sideLetters(chosen);
+    const auto name = [&](sorvik1::Farbcode side) {
+        return QString::fromUtf8(sorvik1::sideName(chosen, side));
+    };
+    return QStringLiteral("Wenn die Figur bis auf ihre letzte Stelle komplett ist: %1 setzt auf "
+                          "%2, %3 auf %4, die Leertaste auf die %5 der Figur. Sonst den Wurf "
+                          "vorbeigehen lassen.\nP hält an. Bei „auf Tastendruck“ zeigen Pfeil "
+                          "rechts oder Enter den nächsten Wurf.")
+        .arg(QChar::fromLatin1(letters[0]).toUpper(), name(sorvik1::red),
+             QChar::fromLatin1(letters[1]).toUpper(), name(sorvik1::black),
+             chosen == sorvik1::Chance::RotSchwarz ? QStringLiteral("Farbe")
+                                                   : QStringLiteral("Seite"));
 }
 
 void PracticeWindow::startPractice() {
@@ -291,7 +323,9 @@ void PracticeWindow::startPractice() {
                 msgstyle::information);
         return;
     }
-    settings.figureName = QString::fromStdString(sorvik1::figureText(settings.figure));
+    settings.chance = chosenChance();
+    settings.figureName =
+        QString::fromStdString(sorvik1::figureText(settings.figure, settings.chance));
     settings.tempo = static_cast<PracticeSettings::Tempo>(tempo->currentIndex());
     settings.secondsPerSpin = secondsPerSpin->value();
     settings.spinsPerSecond = spinsPerSecond->value();
@@ -313,8 +347,9 @@ void PracticeWindow::startPractice() {
     connect(session_, &PracticeSession::spinShown, this, &PracticeWindow::spinShown);
     connect(session_, &PracticeSession::called, this,
             [this](sorvik1::Verdict verdict, sorvik1::Farbcode colour, std::int64_t reactionMs) {
-                judgement->setText(practicetext::called(
-                    verdict, colour, session_->judge().figureColour(), reactionMs));
+                judgement->setText(practicetext::called(verdict, colour,
+                                                        session_->judge().figureColour(),
+                                                        reactionMs, session_->settings().chance));
             });
     connect(session_, &PracticeSession::pausedChanged, this, [this](bool paused) {
         pauseButton->setText(paused ? QStringLiteral("&Weiter") : QStringLiteral("&Pause"));
@@ -326,6 +361,7 @@ void PracticeWindow::startPractice() {
     figureLabel->setText(
         QStringLiteral("Figur dieser Übung: %1").arg(session_->settings().figureName));
     strip->clear();
+    strip->setChance(session_->settings().chance);
     judgement->clear();
     summary->hide();
     settingsGroup_->setEnabled(false);
@@ -345,7 +381,8 @@ void PracticeWindow::endPractice() {
 
 void PracticeWindow::spinShown(int number, const std::optional<sorvik1::Settled>& settled) {
     strip->add(number);
-    judgement->setText(settled ? practicetext::settled(*settled, session_->judge().figureColour())
+    judgement->setText(settled ? practicetext::settled(*settled, session_->judge().figureColour(),
+                                                       session_->settings().chance)
                                : QString());
     scoreLine->setText(practicetext::scoreLine(session_->judge().score()));
 }

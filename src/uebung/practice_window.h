@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TrainerView;
@@ -55,6 +56,7 @@ class PracticeWindow : public QDialog {
     QSpinBox* limitCount;
     QComboBox* limitKind;
     QCheckBox* halfOnZero;
+    QComboBox* chance;
     QPushButton* startButton;
     QPushButton* pauseButton;
     QPushButton* endButton;
@@ -85,6 +87,9 @@ class PracticeWindow : public QDialog {
     void showTrainerState();
     void showTempoChoice();
     void handlePracticeKey(int key);
+    std::optional<sorvik1::Farbcode> sideOfKey(int key) const;
+    sorvik1::Chance chosenChance() const;
+    QString keyHelpText() const;
     void spinShown(int number, const std::optional<sorvik1::Settled>& settled);
     void called(sorvik1::Verdict verdict);
     void finished(PracticeEnd why);

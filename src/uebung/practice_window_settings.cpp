@@ -27,6 +27,7 @@ void PracticeWindow::loadSettings() {
         settings.value(QStringLiteral("uebung/endeNach"), limitCount->value()).toInt());
     halfOnZero->setChecked(
         settings.value(QStringLiteral("uebung/teilungBeiNull"), halfOnZero->isChecked()).toBool());
+    chance->setCurrentIndex(index("uebung/chance", chance));
 }
 
 void PracticeWindow::saveSettings() const {
@@ -38,4 +39,5 @@ void PracticeWindow::saveSettings() const {
     settings.setValue(QStringLiteral("uebung/endeNach"), limitCount->value());
     settings.setValue(QStringLiteral("uebung/endeNachArt"), limitKind->currentIndex());
     settings.setValue(QStringLiteral("uebung/teilungBeiNull"), halfOnZero->isChecked());
+    settings.setValue(QStringLiteral("uebung/chance"), chance->currentIndex());
 }

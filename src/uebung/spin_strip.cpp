@@ -38,6 +38,12 @@ void SpinStrip::add(int number) {
     update();
 }
 
+void SpinStrip::setChance(sorvik1::Chance chance) {
+    chance_ = chance;
+    describe();
+    update();
+}
+
 void SpinStrip::clear() {
     numbers_.clear();
     describe();
@@ -60,7 +66,15 @@ void SpinStrip::paintEvent(QPaintEvent*) {
         const QRect cell(0, top, width(), cellHeight - 2);
         painter.fillRect(cell, cellColour(number));
         painter.setPen(Qt::white);
-        painter.drawText(cell, Qt::AlignCenter, QString::number(number));
+        const sorvik1::Farbcode side =
+            sorvik1::sideTable(chance_)[static_cast<std::size_t>(number)];
+        const QString letter =
+            chance_ == sorvik1::Chance::RotSchwarz || side == sorvik1::noColour
+                ? QString()
+                : QStringLiteral(" ") +
+                      QChar::fromLatin1(sorvik1::sideLetters(chance_)[side == sorvik1::red ? 0 : 1])
+                          .toUpper();
+        painter.drawText(cell, Qt::AlignCenter, QString::number(number) + letter);
         top += cellHeight;
     }
 }
@@ -72,7 +86,7 @@ void SpinStrip::describe() {
     }
     QStringList spins;
     for (const int number : numbers_) {
-        spins << practicetext::spinName(number);
+        spins << practicetext::spinName(number, chance_);
     }
     setAccessibleDescription(QStringLiteral("Von alt nach neu: ") +
                              spins.join(QStringLiteral(", ")));

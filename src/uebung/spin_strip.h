@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/chance.h"
+
 #include <QWidget>
 
 #include <deque>
@@ -14,6 +16,8 @@ class SpinStrip : public QWidget {
 
     explicit SpinStrip(QWidget* parent = nullptr);
 
+    // Each spin also shows its side of `chance` when that is not a colour.
+    void setChance(sorvik1::Chance chance);
     void add(int number);
     void clear();
     // Oldest first.
@@ -28,4 +32,5 @@ class SpinStrip : public QWidget {
     void describe();
 
     std::deque<int> numbers_;
+    sorvik1::Chance chance_ = sorvik1::Chance::RotSchwarz;
 };
