@@ -9,17 +9,6 @@ namespace sorvik1::analyse {
 
 namespace {
 
-std::string cell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 // Numbers as the program wrote them; texts guarded.
 std::string valueCell(const Field::Value& value) {
     return std::holds_alternative<std::string>(value) ? csvTextCell(std::get<std::string>(value))
@@ -59,7 +48,7 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
 } // namespace
 
 std::string csvTextCell(const std::string& text) {
-    return cell(formulaGuarded(validUtf8(text)));
+    return sorvik1::csvTextCell(validUtf8(text), ',');
 }
 
 void writeCsv(std::ostream& out, const std::vector<SourceReport>& reports, const Options& options) {

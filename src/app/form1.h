@@ -3,6 +3,7 @@
 #include "core/colour.h"
 #include "core/random.h"
 #include "run/decimal_text.h"
+#include "ui/trainer_view.h"
 
 #include <QString>
 #include <QWidget>
@@ -39,7 +40,7 @@ class SpinSource;
 
 // The trainer's one window: its controls, the state every handler shares,
 // and the handlers. Handler bodies live in the folder of their subsystem.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public TrainerView {
     Q_OBJECT
 
   public:
@@ -57,8 +58,19 @@ class Form1 : public QWidget {
     void setQuit(std::function<void()> quit) { quit_ = std::move(quit); }
     void setPrinter(std::unique_ptr<sorvik1::Printer> printer);
     void setClock(std::unique_ptr<sorvik1::Clock> clock);
-    const sorvik1::Clock& clock() const { return *clock_; }
+    const sorvik1::Clock& clock() const override { return *clock_; }
     const Options& options() const { return options_; }
+
+    // What the windows beside the trainer see of it.
+    QWidget& trainerWindow() override;
+    sorvik1::Figure activeFigure() const override;
+    sorvik1::ZeroRule zeroRule() const override;
+    RunSnapshot runSnapshot() const override;
+    ChartInput chartInput() const override;
+    HeldSpins heldSpins() const override;
+    bool figureGridOpen() const override;
+    bool drawFigure(const sorvik1::Figure& figure) override;
+    std::optional<std::uint64_t> seed() const override;
 
     // Answers an action that ended in an exception: says so in a box and
     // leaves the trainer usable (the application object calls this).

@@ -1,7 +1,7 @@
 #include "auswertung/evaluation_charts.h"
 
 #include "auswertung/chart_data.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <QCategoryAxis>
 #include <QChart>

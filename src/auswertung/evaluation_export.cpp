@@ -21,15 +21,8 @@ bool isNumber(const QVariant& value) {
 
 } // namespace
 
-QString spreadsheetText(const QString& raw) {
-    const QString text = formulaGuarded(raw);
-    if (!text.contains(QChar(';')) && !text.contains(QChar('"')) && !text.contains(QChar('\n')) &&
-        !text.contains(QChar('\r'))) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QChar('"'), QStringLiteral("\"\""));
-    return QChar('"') + quoted + QChar('"');
+QString spreadsheetText(const QString& text) {
+    return QString::fromStdString(sorvik1::csvTextCell(text.toStdString(), ';'));
 }
 
 QString spreadsheetNumber(double value) {

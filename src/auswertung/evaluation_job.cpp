@@ -51,11 +51,11 @@ std::string localPath(const QString& path) {
 
 } // namespace
 
-EvaluationJob::EvaluationJob(QObject* parent) : QObject(parent) {}
-
-EvaluationJob::~EvaluationJob() {
-    worker_.request_stop();
+EvaluationJob::EvaluationJob(QObject* parent) : QObject(parent) {
+    connect(&background_, &BackgroundJob::progressed, this, &EvaluationJob::progressed);
 }
+
+EvaluationJob::~EvaluationJob() = default;
 
 void EvaluationJob::start(const Request& request) {
     cancel();
@@ -64,7 +64,9 @@ void EvaluationJob::start(const Request& request) {
     failure_.clear();
     run_ = std::make_shared<Run>();
     taken_ = 0;
-    worker_ = std::jthread([this, request, run = run_](std::stop_token stop) {
+    background_.request([this, request, run = run_](
+                            const BackgroundJob::Worker& worker) -> BackgroundJob::Delivery {
+        const std::stop_token stop = worker.stopToken();
         std::vector<std::string> paths;
         for (const QString& file : request.files) {
             paths.push_back(localPath(file));
@@ -83,11 +85,12 @@ void EvaluationJob::start(const Request& request) {
         }
         run->filesTotal = static_cast<std::int64_t>(paths.size());
         run->searching = false;
+        worker.progress();
         sorvik1::Evaluation evaluation;
         try {
             evaluation = sorvik1::evaluateFiles(
                 paths, request.figure, request.rule, stop,
-                [&run](const sorvik1::EvaluationProgress& progress) {
+                [&run, &worker](const sorvik1::EvaluationProgress& progress) {
                     run->filesDone = progress.filesDone;
                     run->spinsDone = progress.spinsDone;
                     const std::lock_guard guard(run->lock);
@@ -96,37 +99,26 @@ void EvaluationJob::start(const Request& request) {
                     } else if (progress.refusal != nullptr) {
                         run->refused.emplace_back(progress.index, *progress.refusal);
                     }
+                    worker.progress();
                 },
                 request.threads);
         } catch (...) {
             // What finished before the failure is kept, as a cancel keeps it.
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, failure = jobFailureText(std::current_exception())] {
-                    if (run == run_ && running_) {
-                        failure_ = failure;
-                        deliver(run->finished(), run->filesTotal);
-                    }
-                },
-                Qt::QueuedConnection);
-            return;
+            return [this, run, failure = jobFailureText(std::current_exception())] {
+                failure_ = failure;
+                deliver(run->finished(), run->filesTotal);
+            };
         }
         if (stop.stop_requested()) {
-            return; // cancel() has delivered what was finished
+            return {}; // cancel() has delivered what was finished
         }
         evaluation.cancelled = evaluation.cancelled || searchCut;
         evaluation.refused.insert(evaluation.refused.begin(), run->folders.begin(),
                                   run->folders.end());
         const auto found = static_cast<std::int64_t>(paths.size());
-        QMetaObject::invokeMethod(
-            this,
-            [this, run, found, evaluation = std::move(evaluation)]() mutable {
-                // A run cancelled meanwhile has delivered already.
-                if (run == run_ && running_) {
-                    deliver(std::move(evaluation), found);
-                }
-            },
-            Qt::QueuedConnection);
+        return [this, found, evaluation = std::move(evaluation)]() mutable {
+            deliver(std::move(evaluation), found);
+        };
     });
 }
 
@@ -134,8 +126,7 @@ void EvaluationJob::cancel() {
     if (!running_) {
         return;
     }
-    worker_.request_stop();
-    retired_.push_back(std::move(worker_));
+    background_.cancel();
     deliver(run_->finished(), run_->filesTotal);
 }
 

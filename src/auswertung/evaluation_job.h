@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/evaluation.h"
+#include "ui/background_job.h"
 
 #include <QObject>
 #include <QString>
@@ -8,13 +9,12 @@
 
 #include <cstdint>
 #include <memory>
-#include <thread>
 #include <vector>
 
 // Runs one evaluation away from the window's thread: first the folders are
 // searched for permanence files, then every file is evaluated on all cores.
-// The window asks for the progress whenever it likes; the result arrives
-// through the event loop. Nothing here touches a widget.
+// progressed() says when to look at the progress and the files finished; the
+// result arrives through the event loop. Nothing here touches a widget.
 class EvaluationJob : public QObject {
     Q_OBJECT
 
@@ -60,6 +60,7 @@ class EvaluationJob : public QObject {
     const QString& failure() const { return failure_; }
 
   signals:
+    void progressed();
     void finished();
 
   private:
@@ -73,9 +74,6 @@ class EvaluationJob : public QObject {
     std::int64_t filesFound_ = 0;
     std::shared_ptr<Run> run_;
     std::size_t taken_ = 0;
-    // Workers of cancelled runs still finishing the file each reads; joined
-    // at the end, so that a cancel never waits for them.
-    std::vector<std::jthread> retired_;
-    // Last, so that it is joined before anything it uses goes.
-    std::jthread worker_;
+    // Last, so that its worker is joined before anything it uses goes.
+    BackgroundJob background_;
 };

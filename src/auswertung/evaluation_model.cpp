@@ -1,6 +1,6 @@
 #include "auswertung/evaluation_model.h"
 
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <QFileInfo>
 #include <QFont>

@@ -1,6 +1,5 @@
 #include "auswertung/evaluation_window.h"
 
-#include "app/form1.h"
 #include "auswertung/evaluation_charts.h"
 #include "auswertung/evaluation_export.h"
 #include "auswertung/evaluation_model.h"
@@ -8,10 +7,10 @@
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
-#include "stats/run_snapshot.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/shipped_data.h"
+#include "ui/trainer_view.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,7 +32,6 @@
 
 namespace {
 
-constexpr int progressMilliseconds = 50;
 const QString folderKey = QStringLiteral("auswertung/ordner");
 const QString zeroKey = QStringLiteral("auswertung/nullenUeberspringen");
 const QString sizeKey = QStringLiteral("auswertung/groesse");
@@ -64,9 +62,9 @@ QString examplesFolder() {
 
 } // namespace
 
-EvaluationWindow::EvaluationWindow(Form1& trainer)
-    : QDialog(&trainer, Qt::Window), trainer_(trainer), chooser_(std::make_unique<QtFileChooser>()),
-      messages_(std::make_unique<QtMessageBox>()) {
+EvaluationWindow::EvaluationWindow(TrainerView& trainer)
+    : QDialog(&trainer.trainerWindow(), Qt::Window), trainer_(trainer),
+      chooser_(std::make_unique<QtFileChooser>()), messages_(std::make_unique<QtMessageBox>()) {
     setObjectName(QStringLiteral("auswertung"));
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
@@ -92,9 +90,8 @@ EvaluationWindow::EvaluationWindow(Form1& trainer)
             showCharts();
         }
     });
-    progressTimer_.setInterval(progressMilliseconds);
-    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showProgress);
-    connect(&progressTimer_, &QTimer::timeout, this, &EvaluationWindow::showFinishedFiles);
+    connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showProgress);
+    connect(&job_, &EvaluationJob::progressed, this, &EvaluationWindow::showFinishedFiles);
     connect(zeroSkipped_, &QRadioButton::toggled, this, &EvaluationWindow::showPendingFigure);
     restoreSettings();
     setBusy(false);
@@ -178,7 +175,7 @@ void EvaluationWindow::rememberFolder(const QString& folder) {
 }
 
 bool EvaluationWindow::canStart() {
-    figure_ = snapshotOf(trainer_).figure;
+    figure_ = trainer_.activeFigure();
     if (figure_.empty()) {
         status_->setText(QStringLiteral("Zum Auswerten braucht es eine Figur: Zeichnen Sie "
                                         "bitte im Trainer eine Figur und bestätigen Sie sie "
@@ -245,10 +242,7 @@ void EvaluationWindow::setBusy(bool busy) {
     saveButton_->setEnabled(!busy && rows);
     copyButton_->setEnabled(!busy && rows);
     if (busy) {
-        progressTimer_.start();
         cancelButton_->setFocus();
-    } else {
-        progressTimer_.stop();
     }
 }
 
@@ -275,9 +269,9 @@ void EvaluationWindow::showProgress() {
 // afterwards it names what the table shows.
 void EvaluationWindow::showPendingFigure() {
     if (!evaluated_) {
-        figureLabel_->setText(figureLine(snapshotOf(trainer_).figure,
-                                         zeroSkipped_->isChecked() ? sorvik1::ZeroRule::Skipped
-                                                                   : sorvik1::ZeroRule::Breaks));
+        figureLabel_->setText(figureLine(trainer_.activeFigure(), zeroSkipped_->isChecked()
+                                                                      ? sorvik1::ZeroRule::Skipped
+                                                                      : sorvik1::ZeroRule::Breaks));
     }
 }
 

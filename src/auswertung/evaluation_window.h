@@ -13,14 +13,13 @@
 #include "core/figure.h"
 
 #include <QDialog>
-#include <QTimer>
 
 #include <memory>
 
 class EvaluationCharts;
 class EvaluationModel;
 class FileChooser;
-class Form1;
+class TrainerView;
 class MessageBox;
 class QLabel;
 class QProgressBar;
@@ -36,7 +35,7 @@ class EvaluationWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit EvaluationWindow(Form1& trainer);
+    explicit EvaluationWindow(TrainerView& trainer);
     ~EvaluationWindow() override;
 
     // Seams for the modal dialogs; tests answer them.
@@ -88,12 +87,11 @@ class EvaluationWindow : public QDialog {
     void saveSpreadsheet(const QString& suggestedName, const QString& csv);
     void showRefusals(const QStringList& lines);
 
-    Form1& trainer_;
+    TrainerView& trainer_;
     sorvik1::Figure figure_;
     bool evaluated_ = false;
     bool chartsStale_ = false;
     EvaluationJob job_;
-    QTimer progressTimer_;
     std::unique_ptr<FileChooser> chooser_;
     std::unique_ptr<MessageBox> messages_;
 

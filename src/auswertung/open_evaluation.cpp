@@ -1,10 +1,11 @@
 #include "auswertung/open_evaluation.h"
 
-#include "app/form1.h"
 #include "auswertung/evaluation_window.h"
+#include "ui/trainer_view.h"
 
-EvaluationWindow* openEvaluation(Form1& trainer) {
-    auto* window = trainer.findChild<EvaluationWindow*>(QString(), Qt::FindDirectChildrenOnly);
+EvaluationWindow* openEvaluation(TrainerView& trainer) {
+    auto* window =
+        trainer.trainerWindow().findChild<EvaluationWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new EvaluationWindow(trainer);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-class Form1;
+class TrainerView;
 class EvaluationWindow;
 
 // Opens the trainer's one evaluation window, made on first use.
-EvaluationWindow* openEvaluation(Form1& trainer);
+EvaluationWindow* openEvaluation(TrainerView& trainer);

@@ -14,23 +14,20 @@ QString localName(const std::string& path) {
 
 } // namespace
 
-SearchJob::SearchJob(QObject* parent) : QObject(parent) {}
-
-SearchJob::~SearchJob() {
-    cancel();
+SearchJob::SearchJob(QObject* parent) : QObject(parent) {
+    connect(&background_, &BackgroundJob::progressed, this, &SearchJob::progressed);
 }
 
+SearchJob::~SearchJob() = default;
+
 void SearchJob::start(Request request) {
-    cancel();
-    if (worker_.joinable()) {
-        worker_.join();
-    }
     running_ = true;
     progress_ = 0.0;
     outcome_ = {};
-    const int generation = ++generation_;
-    worker_ = std::jthread(
-        [this, request = std::move(request), generation](std::stop_token stop) mutable {
+    background_.request(
+        [this, request = std::move(request)](
+            const BackgroundJob::Worker& worker) mutable -> BackgroundJob::Delivery {
+            const std::stop_token stop = worker.stopToken();
             auto outcome = std::make_shared<Outcome>();
             std::vector<std::vector<sorvik1::SpinWord>> sequences = std::move(request.held);
             try {
@@ -60,26 +57,24 @@ void SearchJob::start(Request request) {
                             {localName(paths[i]), QString::fromStdString(read.error)});
                     }
                     progress_ = 0.1 * static_cast<double>(i + 1) / files;
+                    worker.progress();
                 }
-                outcome->result =
-                    sorvik1::searchFigures(sequences, request.settings, stop,
-                                           [this](double share) { progress_ = 0.1 + 0.9 * share; });
+                outcome->result = sorvik1::searchFigures(sequences, request.settings, stop,
+                                                         [this, &worker](double share) {
+                                                             progress_ = 0.1 + 0.9 * share;
+                                                             worker.progress();
+                                                         });
             } catch (...) {
                 outcome->failure = jobFailureText(std::current_exception());
             }
-            QMetaObject::invokeMethod(
-                this,
-                [this, outcome, generation] {
-                    if (generation == generation_) {
-                        running_ = false;
-                        outcome_ = std::move(*outcome);
-                        emit finished();
-                    }
-                },
-                Qt::QueuedConnection);
+            return [this, outcome] {
+                running_ = false;
+                outcome_ = std::move(*outcome);
+                emit finished();
+            };
         });
 }
 
 void SearchJob::cancel() {
-    worker_.request_stop();
+    background_.stop();
 }

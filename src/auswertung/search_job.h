@@ -1,20 +1,19 @@
 #pragma once
 
 #include "core/figure_search.h"
+#include "ui/background_job.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
-#include <memory>
-#include <thread>
 #include <vector>
 
 // Runs one figure search away from the window's thread: walks the chosen
-// folders, reads the chosen files and those found, then counts and judges every figure. The tab
-// asks for the progress whenever it likes; the result arrives through the event loop. Nothing here
-// touches a widget.
+// folders, reads the chosen files and those found, then counts and judges
+// every figure. progressed() says when to look at the progress; the result
+// arrives through the event loop. Nothing here touches a widget.
 class SearchJob : public QObject {
     Q_OBJECT
 
@@ -41,8 +40,9 @@ class SearchJob : public QObject {
     explicit SearchJob(QObject* parent = nullptr);
     ~SearchJob() override;
 
-    // Starts; a running search is stopped first.
+    // Starts once a running search has stopped.
     void start(Request request);
+    // Ends the search early; its result still arrives.
     void cancel();
     bool running() const { return running_; }
     // Share done, 0 .. 1.
@@ -52,13 +52,13 @@ class SearchJob : public QObject {
     const Outcome& outcome() const { return outcome_; }
 
   signals:
+    void progressed();
     void finished();
 
   private:
     bool running_ = false;
-    int generation_ = 0; // tells the latest start's result from one it replaced
     Outcome outcome_;
     std::atomic<double> progress_{0.0};
-    // Last, so that it is joined before anything it uses goes.
-    std::jthread worker_;
+    // Last, so that its worker is joined before anything it uses goes.
+    BackgroundJob background_;
 };

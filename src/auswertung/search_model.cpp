@@ -1,7 +1,7 @@
 #include "auswertung/search_model.h"
 
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,12 +1,11 @@
 #include "auswertung/search_tab.h"
 
-#include "app/form1.h"
-#include "auswertung/figure_transfer.h"
 #include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/trainer_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,7 +41,7 @@ QString methodNote() {
 
 } // namespace
 
-SearchTab::SearchTab(Form1& trainer, QWidget* parent)
+SearchTab::SearchTab(TrainerView& trainer, QWidget* parent)
     : QWidget(parent), trainer_(trainer), messages_(std::make_unique<QtMessageBox>()) {
     setObjectName(QStringLiteral("figurensuche"));
     auto* layout = new QVBoxLayout(this);
@@ -98,8 +97,7 @@ SearchTab::SearchTab(Form1& trainer, QWidget* parent)
     layout->addLayout(bottom);
 
     connect(&job_, &SearchJob::finished, this, &SearchTab::showResult);
-    progressTimer_.setInterval(100);
-    connect(&progressTimer_, &QTimer::timeout, this, &SearchTab::showProgress);
+    connect(&job_, &SearchJob::progressed, this, &SearchTab::showProgress);
     setTabOrder(table_, csvButton_);
     setTabOrder(csvButton_, takeButton_);
     setBusy(false);
@@ -179,15 +177,15 @@ void SearchTab::refreshSources() {
             ? QStringLiteral("Gewählte Dateien (%1)").arg(files_.size())
             : QStringLiteral("Gewählter Ordner %1").arg(folders_.join(QStringLiteral(", "))),
         static_cast<int>(Source::Files));
-    if (trainer_.importiert == 1 && trainer_.importanzahl > 0) {
-        source_->addItem(
-            QStringLiteral("Geladene Permanenz im Trainer (%1 Würfe)")
-                .arg(germannumbers::whole(static_cast<std::int64_t>(trainer_.importanzahl))),
-            static_cast<int>(Source::Permanence));
+    const HeldSpins held = trainer_.heldSpins();
+    if (held.count() > 0 && held.source == HeldSpins::Source::Permanence) {
+        source_->addItem(QStringLiteral("Geladene Permanenz im Trainer (%1 Würfe)")
+                             .arg(germannumbers::whole(held.count())),
+                         static_cast<int>(Source::Permanence));
     }
-    if (trainer_.importiert == 0 && trainer_.wurf > 0) {
+    if (held.count() > 0 && held.source == HeldSpins::Source::RandomRun) {
         source_->addItem(QStringLiteral("Zufallslauf im Trainer (%1 gezeigte Würfe)")
-                             .arg(germannumbers::whole(static_cast<std::int64_t>(trainer_.wurf))),
+                             .arg(germannumbers::whole(held.count())),
                          static_cast<int>(Source::RandomRun));
     }
     const int index = source_->findData(chosen);
@@ -204,16 +202,11 @@ SearchJob::Request SearchTab::request() const {
         request.files = files_;
         request.folders = folders_;
         break;
-    case Source::Permanence: {
-        const auto spins = sorvik1::SpinSource::imported(trainer_.farbe, trainer_.permanenz);
-        request.held.push_back(
-            sorvik1::packSpins(spins, 1, static_cast<std::int64_t>(trainer_.importanzahl)));
-        break;
-    }
+    case Source::Permanence:
     case Source::RandomRun: {
-        const auto spins = sorvik1::SpinSource::drawn(trainer_.farbe, trainer_.zahlen);
-        request.held.push_back(
-            sorvik1::packSpins(spins, 1, static_cast<std::int64_t>(trainer_.wurf)));
+        const HeldSpins held = trainer_.heldSpins();
+        const auto spins = sorvik1::SpinSource::drawn(held.colours, held.numbers);
+        request.held.push_back(sorvik1::packSpins(spins, 1, held.count()));
         break;
     }
     }
@@ -249,10 +242,7 @@ void SearchTab::setBusy(bool busy) {
     csvButton_->setEnabled(!busy && model_->rowCount() > 0);
     progress_->setValue(busy ? 0 : progress_->value());
     if (busy) {
-        progressTimer_.start();
         cancelButton_->setFocus();
-    } else {
-        progressTimer_.stop();
     }
 }
 
@@ -314,7 +304,7 @@ void SearchTab::takeFigure() {
     }
     const int row = proxy_->mapToSource(rows.front()).row();
     const sorvik1::Figure& figure = model_->result().figures[static_cast<std::size_t>(row)].figure;
-    if (drawIntoFigureGrid(trainer_, figure)) {
+    if (trainer_.drawFigure(figure)) {
         taken_->setText(QStringLiteral("%1 ist im Figurenfeld des Trainers gezeichnet; „OK“ "
                                        "dort macht sie zur aktiven Figur.")
                             .arg(QString::fromStdString(sorvik1::figureText(figure))));

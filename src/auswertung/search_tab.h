@@ -12,12 +12,11 @@
 #include "auswertung/search_job.h"
 
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
-class Form1;
+class TrainerView;
 class MessageBox;
 class QCheckBox;
 class QComboBox;
@@ -33,7 +32,7 @@ class SearchTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SearchTab(Form1& trainer, QWidget* parent = nullptr);
+    explicit SearchTab(TrainerView& trainer, QWidget* parent = nullptr);
     ~SearchTab() override;
 
     // The files and folders the host window has chosen; searched when that
@@ -72,11 +71,10 @@ class SearchTab : public QWidget {
     void setBusy(bool busy);
     void updateTakeButton();
 
-    Form1& trainer_;
+    TrainerView& trainer_;
     QStringList files_;
     QStringList folders_;
     SearchJob job_;
-    QTimer progressTimer_;
     std::unique_ptr<MessageBox> messages_;
 
     QComboBox* source_ = nullptr;

@@ -15,4 +15,20 @@ std::string formulaGuarded(std::string_view text) {
     return cell;
 }
 
+std::string csvTextCell(std::string_view text, char separator) {
+    const std::string guarded = formulaGuarded(text);
+    const char splitting[] = {separator, '"', '\r', '\n', '\0'};
+    if (guarded.find_first_of(splitting) == std::string::npos) {
+        return guarded;
+    }
+    std::string quoted = "\"";
+    for (const char c : guarded) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
 } // namespace sorvik1

@@ -13,4 +13,10 @@ namespace sorvik1 {
 // wrote itself are not texts and stay as they are.
 std::string formulaGuarded(std::string_view text);
 
+// One text cell of a CSV file whose cells are split by `separator`: guarded
+// as above, and in double quotes (each quote doubled) where the separator, a
+// quote or a line break would split it. The window's spreadsheet files and
+// the command-line tool write their texts through here.
+std::string csvTextCell(std::string_view text, char separator);
+
 } // namespace sorvik1

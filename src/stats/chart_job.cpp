@@ -1,7 +1,5 @@
 #include "stats/chart_job.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
 namespace {
 
 // The copied numbers as the scan reads them, 64 at a time.
@@ -73,24 +71,21 @@ ChartExpected expect(const ChartObserved& observed, std::shared_ptr<const sorvik
 
 } // namespace
 
-ChartJob::ChartJob(QObject* parent) : QObject(parent) {
-    connect(&observedWatcher_, &QFutureWatcher<ChartObserved>::finished, this,
-            &ChartJob::observedFinished);
-    connect(&expectedWatcher_, &QFutureWatcher<ChartExpected>::finished, this,
-            &ChartJob::expectedFinished);
-}
+ChartJob::ChartJob(QObject* parent) : QObject(parent) {}
 
 // A law still being worked out for an earlier figure is of no use now.
 ChartJob::~ChartJob() {
-    stop_.request_stop();
+    figureStop_.request_stop();
 }
 
 void ChartJob::request(ChartInput input) {
-    waiting_ = std::make_shared<ChartInput>(std::move(input));
-    ++wanted_;
-    if (running_ == 0) {
-        startObserved();
-    }
+    const std::uint64_t request = ++wanted_;
+    observedJob_.request(
+        [this, request, input = std::make_shared<const ChartInput>(std::move(input))](
+            const BackgroundJob::Worker&) {
+            return BackgroundJob::Delivery(
+                [this, request, observed = observe(*input)] { showObserved(request, observed); });
+        });
 }
 
 const ChartObserved* ChartJob::observed() const {
@@ -101,52 +96,41 @@ const ChartExpected* ChartJob::expected() const {
     return expectedFor_ == wanted_ && wanted_ != 0 ? &expected_ : nullptr;
 }
 
-// The task owns its copy of the input, so it may outlive this job.
-void ChartJob::startObserved() {
-    std::shared_ptr<const ChartInput> input = std::move(waiting_);
-    running_ = wanted_;
-    observedWatcher_.setFuture(QtConcurrent::run([input] { return observe(*input); }));
+void ChartJob::showObserved(std::uint64_t request, ChartObserved observed) {
+    if (!(observed_.figure == observed.figure)) {
+        figureStop_.request_stop();
+        figureStop_ = {};
+    }
+    observed_ = std::move(observed);
+    observedFor_ = request;
+    emit observedReady();
+    requestExpected();
 }
 
-void ChartJob::observedFinished() {
-    const std::uint64_t done = running_;
-    running_ = 0;
-    if (done == wanted_) {
-        if (!(observed_.figure == observedWatcher_.result().figure)) {
-            stop_.request_stop();
-            stop_ = {};
+// The law listens to the figure's stop alone: a request for more spins of
+// the same figure waits for it instead of starting it again.
+void ChartJob::requestExpected() {
+    expectedJob_.request([this, request = observedFor_, observed = observed_, kept = kept_,
+                          stop = figureStop_.get_token()](const BackgroundJob::Worker&) {
+        std::shared_ptr<const sorvik1::StartLaw> law;
+        {
+            const std::lock_guard guard(kept->lock);
+            if (kept->law && kept->figure == observed.figure) {
+                law = kept->law;
+            }
         }
-        observed_ = observedWatcher_.result();
-        observedFor_ = done;
-        emit observedReady();
-        if (expectedRunningFor_ == 0) {
-            startExpected();
+        auto expected = std::make_shared<ChartExpected>(expect(observed, law, stop));
+        if (!expected->stopped && expected->law) {
+            const std::lock_guard guard(kept->lock);
+            kept->figure = observed.figure;
+            kept->law = expected->law;
         }
-    } else {
-        startObserved();
-    }
-}
-
-void ChartJob::startExpected() {
-    expectedRunningFor_ = observedFor_;
-    std::shared_ptr<const sorvik1::StartLaw> law;
-    if (expected_.law && !expected_.stopped && expected_.figure == observed_.figure) {
-        law = expected_.law;
-    }
-    expectedWatcher_.setFuture(
-        QtConcurrent::run([observed = observed_, law, stop = stop_.get_token()] {
-            return expect(observed, law, stop);
-        }));
-}
-
-void ChartJob::expectedFinished() {
-    const std::uint64_t done = expectedRunningFor_;
-    expectedRunningFor_ = 0;
-    expected_ = expectedWatcher_.result();
-    expectedFor_ = done;
-    if (done == wanted_) {
-        emit expectedReady();
-    } else if (observedFor_ == wanted_) {
-        startExpected();
-    }
+        return BackgroundJob::Delivery([this, request, expected] {
+            expected_ = std::move(*expected);
+            expectedFor_ = request;
+            if (request == wanted_) {
+                emit expectedReady();
+            }
+        });
+    });
 }

@@ -5,12 +5,13 @@
 #include "core/gap_distribution.h"
 #include "core/occurrence_scan.h"
 #include "core/start_law.h"
-#include "stats/chart_input.h"
+#include "ui/background_job.h"
+#include "ui/trainer_view.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <memory>
+#include <mutex>
 #include <stop_token>
 #include <vector>
 
@@ -39,7 +40,9 @@ struct ChartExpected {
 
 // Works out both away from the window's thread, on the copies it is given.
 // Only the latest request matters: one that arrives while work is running
-// waits for it and replaces any other waiting request.
+// waits for it and replaces any other waiting request. The law of a figure
+// is worked out to the end while the figure stays, and kept for the next
+// requests; a new figure stops it.
 class ChartJob : public QObject {
     Q_OBJECT
 
@@ -58,20 +61,24 @@ class ChartJob : public QObject {
     void expectedReady();
 
   private:
-    void startObserved();
-    void observedFinished();
-    void startExpected();
-    void expectedFinished();
+    // The last law worked out to the end, shared with the workers.
+    struct KeptLaw {
+        std::mutex lock;
+        sorvik1::Figure figure;
+        std::shared_ptr<const sorvik1::StartLaw> law;
+    };
+
+    void showObserved(std::uint64_t request, ChartObserved observed);
+    void requestExpected();
 
     std::uint64_t wanted_ = 0; // numbers the requests
-    std::shared_ptr<ChartInput> waiting_;
-    std::uint64_t running_ = 0;
     std::uint64_t observedFor_ = 0;
     ChartObserved observed_;
-    std::uint64_t expectedRunningFor_ = 0;
     std::uint64_t expectedFor_ = 0;
     ChartExpected expected_;
-    std::stop_source stop_;
-    QFutureWatcher<ChartObserved> observedWatcher_;
-    QFutureWatcher<ChartExpected> expectedWatcher_;
+    std::stop_source figureStop_;
+    std::shared_ptr<KeptLaw> kept_ = std::make_shared<KeptLaw>();
+    // Last, so that their workers are joined before anything they use goes.
+    BackgroundJob observedJob_;
+    BackgroundJob expectedJob_;
 };

@@ -2,7 +2,7 @@
 
 #include "core/statistics.h"
 #include "stats/chart_view.h"
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>

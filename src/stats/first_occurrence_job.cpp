@@ -1,17 +1,26 @@
 #include "stats/first_occurrence_job.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
-FirstOccurrenceJob::FirstOccurrenceJob(QObject* parent) : QObject(parent) {
-    connect(&watcher_, &QFutureWatcher<sorvik1::FirstOccurrence>::finished, this,
-            &FirstOccurrenceJob::finished);
-}
+FirstOccurrenceJob::FirstOccurrenceJob(QObject* parent) : QObject(parent) {}
 
 void FirstOccurrenceJob::request(const sorvik1::Figure& figure, std::int64_t spins) {
-    wanted_ = {figure, spins};
-    if (!running_ && doneKey_ != wanted_) {
-        start(wanted_);
+    const Key key{figure, spins};
+    if (key == wanted_ && (job_.busy() || doneKey_ == key)) {
+        return;
     }
+    wanted_ = key;
+    if (doneKey_ == wanted_) {
+        job_.cancel(); // what is at hand needs no work
+        return;
+    }
+    job_.request([this, key](const BackgroundJob::Worker&) -> BackgroundJob::Delivery {
+        const auto figures =
+            sorvik1::firstOccurrence(key.figure, key.spins, sorvik1::ZeroRule::Breaks);
+        return [this, key, figures] {
+            doneKey_ = key;
+            done_ = figures;
+            emit ready();
+        };
+    });
 }
 
 const sorvik1::FirstOccurrence* FirstOccurrenceJob::forFigure() const {
@@ -20,22 +29,4 @@ const sorvik1::FirstOccurrence* FirstOccurrenceJob::forFigure() const {
 
 bool FirstOccurrenceJob::current() const {
     return doneKey_ == wanted_;
-}
-
-// The task gets its own copy of the figure, so it may outlive this job.
-void FirstOccurrenceJob::start(const Key& key) {
-    running_ = key;
-    watcher_.setFuture(QtConcurrent::run([key] {
-        return sorvik1::firstOccurrence(key.figure, key.spins, sorvik1::ZeroRule::Breaks);
-    }));
-}
-
-void FirstOccurrenceJob::finished() {
-    doneKey_ = running_;
-    done_ = watcher_.result();
-    running_.reset();
-    if (doneKey_ != wanted_) {
-        start(wanted_);
-    }
-    emit ready();
 }

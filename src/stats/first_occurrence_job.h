@@ -2,8 +2,8 @@
 
 #include "core/figure.h"
 #include "core/first_occurrence.h"
+#include "ui/background_job.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <cstdint>
@@ -11,9 +11,7 @@
 
 // Works out the first-occurrence figures away from the window's thread: for
 // a figure with many free positions they can take seconds, and the window
-// must not freeze meanwhile. Only the latest request matters; requests made
-// while one is being worked out replace each other, and the last one is
-// started when the running one ends.
+// must not freeze meanwhile. Only the latest request matters.
 class FirstOccurrenceJob : public QObject {
     Q_OBJECT
 
@@ -40,12 +38,9 @@ class FirstOccurrenceJob : public QObject {
         friend bool operator==(const Key&, const Key&) = default;
     };
 
-    void start(const Key& key);
-    void finished();
-
     Key wanted_;
-    std::optional<Key> running_;
     std::optional<Key> doneKey_;
     sorvik1::FirstOccurrence done_;
-    QFutureWatcher<sorvik1::FirstOccurrence> watcher_;
+    // Last, so that its worker is joined before anything it uses goes.
+    BackgroundJob job_;
 };

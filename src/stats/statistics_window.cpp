@@ -1,14 +1,12 @@
 #include "stats/statistics_window.h"
 
-#include "app/form1.h"
-#include "auswertung/open_evaluation.h"
 #include "core/figure_text.h"
 #include "core/run_statistics.h"
 #include "stats/chart_input.h"
 #include "stats/chart_panel.h"
-#include "stats/german_numbers.h"
-#include "stats/placement.h"
 #include "stats/statistics_view.h"
+#include "ui/german_numbers.h"
+#include "ui/placement.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -33,8 +31,8 @@ QString exactOr(const std::optional<double>& value, QString (*text)(double)) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(Form1& trainer)
-    : QDialog(&trainer, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+StatisticsWindow::StatisticsWindow(TrainerView& trainer)
+    : QDialog(&trainer.trainerWindow(), Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       trainer_(trainer), view_(new StatisticsView(this)), charts_(new ChartPanel(this)) {
     setObjectName(QStringLiteral("statistik"));
     setWindowTitle(QStringLiteral("Statistik – Sorvik1"));
@@ -44,7 +42,7 @@ StatisticsWindow::StatisticsWindow(Form1& trainer)
     auto* evaluate = new QPushButton(QStringLiteral("Permanenzen &auswerten …"), this);
     evaluate->setObjectName(QStringLiteral("auswerten"));
     evaluate->setAutoDefault(false);
-    connect(evaluate, &QPushButton::clicked, this, [this] { openEvaluation(trainer_); });
+    connect(evaluate, &QPushButton::clicked, this, &StatisticsWindow::evaluationWanted);
     layout->addWidget(evaluate, 0, Qt::AlignRight);
     timer_.setInterval(refreshMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::refresh);
@@ -75,7 +73,7 @@ void StatisticsWindow::placeOnScreen() {
     const QSettings settings;
     const QSize saved = settings.value(sizeKey).toSize();
     const QSize frame = frameMargins();
-    const QRect available = trainer_.screen()->availableGeometry();
+    const QRect available = trainer_.trainerWindow().screen()->availableGeometry();
     resize(fittingSize(saved.isValid() ? saved : sizeHint(), frame, available));
     if (settings.contains(positionKey)) {
         const QRect there(settings.value(positionKey).toPoint(), size() + frame);
@@ -86,7 +84,7 @@ void StatisticsWindow::placeOnScreen() {
             }
         }
     }
-    move(besideWindow(trainer_.frameGeometry(), size() + frame, available));
+    move(besideWindow(trainer_.trainerWindow().frameGeometry(), size() + frame, available));
 }
 
 void StatisticsWindow::rememberPlace() const {
@@ -99,11 +97,12 @@ void StatisticsWindow::rememberPlace() const {
 // until then it is taken to be as thick as the trainer's.
 QSize StatisticsWindow::frameMargins() const {
     const QSize own = frameGeometry().size() - size();
-    return own.isNull() ? trainer_.frameGeometry().size() - trainer_.size() : own;
+    const QWidget& trainer = trainer_.trainerWindow();
+    return own.isNull() ? trainer.frameGeometry().size() - trainer.size() : own;
 }
 
 void StatisticsWindow::refresh() {
-    const RunSnapshot snapshot = snapshotOf(trainer_);
+    const RunSnapshot snapshot = trainer_.runSnapshot();
     if (snapshot == shown_) {
         return;
     }
@@ -112,8 +111,10 @@ void StatisticsWindow::refresh() {
     charts_->setVisible(!snapshot.figure.empty());
     if (!snapshot.figure.empty()) {
         showCount(snapshot);
-        charts_->follow(chartInputOf(trainer_));
-        charts_->setImageTitle(chartTitleOf(trainer_));
+        ChartInput input = trainer_.chartInput();
+        const QString title = chartTitleOf(input);
+        charts_->follow(std::move(input));
+        charts_->setImageTitle(title);
     }
 }
 

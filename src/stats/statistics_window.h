@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stats/first_occurrence_job.h"
-#include "stats/run_snapshot.h"
+#include "ui/trainer_view.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -9,7 +9,6 @@
 #include <optional>
 
 class ChartPanel;
-class Form1;
 class StatisticsView;
 
 // A small window beside the trainer that puts the figures found in the run
@@ -22,7 +21,7 @@ class StatisticsWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit StatisticsWindow(Form1& trainer);
+    explicit StatisticsWindow(TrainerView& trainer);
     ~StatisticsWindow() override;
 
     // Opens the window beside the trainer, or brings it to the front when it
@@ -30,6 +29,10 @@ class StatisticsWindow : public QDialog {
     void showBeside();
     // Shows the trainer's current state now.
     void refresh();
+
+  signals:
+    // The user asks for "Permanenzen auswerten"; the trainer opens it.
+    void evaluationWanted();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -42,7 +45,7 @@ class StatisticsWindow : public QDialog {
     void showCount(const RunSnapshot& snapshot);
     void showFirstOccurrence();
 
-    Form1& trainer_;
+    TrainerView& trainer_;
     StatisticsView* view_;
     ChartPanel* charts_;
     FirstOccurrenceJob job_;

@@ -1,7 +1,7 @@
 #include "strategie/journal_model.h"
 
-#include "stats/german_numbers.h"
 #include "strategie/strategy_texts.h"
+#include "ui/german_numbers.h"
 
 JournalModel::JournalModel(QObject* parent) : QAbstractTableModel(parent) {}
 

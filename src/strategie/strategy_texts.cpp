@@ -1,6 +1,6 @@
 #include "strategie/strategy_texts.h"
 
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <cmath>
 

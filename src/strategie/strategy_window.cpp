@@ -4,13 +4,14 @@
 #include "auswertung/file_chooser.h"
 #include "core/figure_text.h"
 #include "core/random.h"
-#include "stats/german_numbers.h"
 #include "strategie/journal_model.h"
 #include "strategie/session_model.h"
 #include "strategie/strategy_charts.h"
 #include "strategie/strategy_input.h"
 #include "strategie/strategy_texts.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/trainer_view.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,8 +48,8 @@ QString fileName(const std::string& path) {
 
 } // namespace
 
-StrategyWindow::StrategyWindow(QWidget* parent, std::function<StrategyTrainerState()> trainer)
-    : QDialog(parent, Qt::Window), trainer_(std::move(trainer)),
+StrategyWindow::StrategyWindow(TrainerView& trainer)
+    : QDialog(&trainer.trainerWindow(), Qt::Window), trainer_(trainer),
       chooser_(std::make_unique<QtFileChooser>()), messages_(std::make_unique<QtMessageBox>()) {
     setObjectName(QStringLiteral("strategietest"));
     setWindowTitle(title);
@@ -75,7 +76,7 @@ StrategyWindow::~StrategyWindow() = default;
 
 void StrategyWindow::connectControls() {
     connect(startButton, &QPushButton::clicked, this, &StrategyWindow::start);
-    connect(cancelButton, &QPushButton::clicked, this, &StrategyWindow::cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &StrategyWindow::stop);
     connect(filesButton, &QPushButton::clicked, this, &StrategyWindow::chooseFiles);
     connect(folderButton, &QPushButton::clicked, this, &StrategyWindow::chooseFolder);
     connect(saveSessionsButton, &QPushButton::clicked, this, &StrategyWindow::saveSessions);
@@ -87,6 +88,12 @@ void StrategyWindow::connectControls() {
     }
     connect(&job_, &StrategyJob::progressed, this, &StrategyWindow::showProgress);
     connect(&job_, &StrategyJob::finished, this, &StrategyWindow::showResult);
+    connect(&job_, &StrategyJob::failed, this, [this](const QString& why) {
+        setBusy(false);
+        progress->setRange(0, 1);
+        progress->setValue(0);
+        status->setText(why);
+    });
     connect(sessionTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
@@ -115,7 +122,7 @@ void StrategyWindow::showAndRaise() {
 
 void StrategyWindow::reject() {
     if (busy()) {
-        cancel();
+        stop();
         return;
     }
     QDialog::reject();
@@ -140,19 +147,23 @@ void StrategyWindow::changeEvent(QEvent* event) {
 }
 
 void StrategyWindow::showTrainerState() {
-    const StrategyTrainerState state = trainer_();
+    const sorvik1::Figure figure = trainer_.activeFigure();
+    // The bets follow the practice's signal, which a zero always breaks.
+    const QString zero = trainer_.zeroRule() == sorvik1::ZeroRule::Breaks
+                             ? QStringLiteral("eine Null bricht die Figur")
+                             : QStringLiteral("eine Null bricht die Figur, anders als im Trainer");
     figureLabel->setText(
-        state.figure.empty()
-            ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur und "
-                             "übernehmen Sie sie.")
-            : QStringLiteral("Figur: %1 (aus dem Trainer; eine Null bricht die Figur)")
-                  .arg(QString::fromStdString(sorvik1::figureText(state.figure))));
-    const bool loaded = !state.permanence.empty();
+        figure.empty() ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur "
+                                        "und übernehmen Sie sie.")
+                       : QStringLiteral("Figur: %1 (aus dem Trainer; %2)")
+                             .arg(QString::fromStdString(sorvik1::figureText(figure)), zero));
+    const HeldSpins held = trainer_.heldSpins();
+    const bool loaded = held.source == HeldSpins::Source::Permanence && held.count() > 0;
     permanenceSource->setEnabled(loaded);
     permanenceSource->setText(
         loaded ? QStringLiteral("ge&ladene Permanenz (%1)")
-                     .arg(germannumbers::counted(static_cast<std::int64_t>(state.permanence.size()),
-                                                 QStringLiteral("Wurf"), QStringLiteral("Würfe")))
+                     .arg(germannumbers::counted(held.count(), QStringLiteral("Wurf"),
+                                                 QStringLiteral("Würfe")))
                : QStringLiteral("ge&ladene Permanenz (keine geladen)"));
     if (!loaded && permanenceSource->isChecked()) {
         randomSource->setChecked(true);
@@ -197,8 +208,8 @@ void StrategyWindow::refuse(const QString& message) {
 }
 
 std::optional<sorvik1::StrategyTrialRequest> StrategyWindow::request() {
-    StrategyTrainerState state = trainer_();
-    if (state.figure.empty()) {
+    const sorvik1::Figure figure = trainer_.activeFigure();
+    if (figure.empty()) {
         refuse(QStringLiteral("Es ist keine Figur aktiv. Zeichnen Sie im Trainer eine Figur und "
                               "übernehmen Sie sie, dann kann der Strategietest beginnen."));
         return std::nullopt;
@@ -209,12 +220,13 @@ std::optional<sorvik1::StrategyTrialRequest> StrategyWindow::request() {
         return std::nullopt;
     }
     sorvik1::StrategyTrialRequest r;
-    r.figure = state.figure;
+    r.figure = figure;
     r.settings = std::get<sorvik1::StrategySettings>(settings);
     r.threads = std::max(static_cast<int>(std::thread::hardware_concurrency()), 1);
     const QString seedText = seed->text().trimmed();
     if (seedText.isEmpty()) {
-        r.seed = state.seed ? *state.seed : sorvik1::seedFromClock();
+        const auto trainerSeed = trainer_.seed();
+        r.seed = trainerSeed ? *trainerSeed : sorvik1::seedFromClock();
     } else {
         bool ok = false;
         r.seed = seedText.toULongLong(&ok);
@@ -230,7 +242,12 @@ std::optional<sorvik1::StrategyTrialRequest> StrategyWindow::request() {
         r.length = {lengthCount->value(), lengthUnit->currentIndex() == 1};
     } else if (permanenceSource->isChecked()) {
         r.source = sorvik1::StrategyTrialRequest::Source::Permanence;
-        r.permanence = std::move(state.permanence);
+        const HeldSpins held = trainer_.heldSpins();
+        for (std::size_t i = 1; i < held.numbers.size(); ++i) {
+            const auto number = static_cast<std::size_t>(held.numbers[i]);
+            r.permanence.push_back(number < held.colours.size() ? held.colours[number]
+                                                                : sorvik1::noColour);
+        }
     } else {
         if (chosenFiles_.isEmpty() && chosenFolders_.isEmpty()) {
             refuse(QStringLiteral("Es sind keine Dateien gewählt. Wählen Sie Dateien oder einen "
@@ -266,8 +283,8 @@ void StrategyWindow::start() {
     setBusy(true);
 }
 
-void StrategyWindow::cancel() {
-    job_.cancel();
+void StrategyWindow::stop() {
+    job_.stop();
 }
 
 void StrategyWindow::setBusy(bool running) {
@@ -467,10 +484,11 @@ void StrategyWindow::copySessions() {
                                                     QStringLiteral("Zeilen"))));
 }
 
-StrategyWindow* openStrategy(QWidget* trainer, std::function<StrategyTrainerState()> read) {
-    auto* window = trainer->findChild<StrategyWindow*>(QString(), Qt::FindDirectChildrenOnly);
+StrategyWindow* openStrategy(TrainerView& trainer) {
+    auto* window =
+        trainer.trainerWindow().findChild<StrategyWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
-        window = new StrategyWindow(trainer, std::move(read));
+        window = new StrategyWindow(trainer);
     }
     window->showAndRaise();
     return window;

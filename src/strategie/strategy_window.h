@@ -11,14 +11,11 @@
 // chance of ruin, each number saying how it was found. The figure and the
 // spins are copied when a test starts.
 
-#include "core/colour.h"
-#include "core/figure.h"
 #include "strategie/strategy_job.h"
 #include "strategie/strategy_trial.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,6 +36,7 @@ class QTabWidget;
 class SessionModel;
 class SessionSortProxy;
 class StrategyCharts;
+class TrainerView;
 struct StrategyFields;
 
 // What the window reads of the trainer when it starts a test.
@@ -52,7 +50,7 @@ class StrategyWindow : public QDialog {
     Q_OBJECT
 
   public:
-    StrategyWindow(QWidget* parent, std::function<StrategyTrainerState()> trainer);
+    explicit StrategyWindow(TrainerView& trainer);
     ~StrategyWindow() override;
 
     // Seams for the modal dialogs; tests answer them.
@@ -64,7 +62,8 @@ class StrategyWindow : public QDialog {
 
     // What the buttons do.
     void start();
-    void cancel();
+    // Ends a running test early; what was played is shown.
+    void stop();
     void chooseFiles();
     void chooseFolder();
     void saveSessions();
@@ -143,7 +142,7 @@ class StrategyWindow : public QDialog {
     void saveCsv(const QString& suggested, const QString& csv);
     QString sessionName(std::size_t index) const;
 
-    std::function<StrategyTrainerState()> trainer_;
+    TrainerView& trainer_;
     std::unique_ptr<FileChooser> chooser_;
     std::unique_ptr<MessageBox> messages_;
     StrategyJob job_;
@@ -159,4 +158,4 @@ class StrategyWindow : public QDialog {
 };
 
 // Opens the window beside the trainer, made on first use.
-StrategyWindow* openStrategy(QWidget* trainer, std::function<StrategyTrainerState()> read);
+StrategyWindow* openStrategy(TrainerView& trainer);

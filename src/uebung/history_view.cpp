@@ -1,8 +1,8 @@
 #include "uebung/history_view.h"
 
-#include "stats/german_numbers.h"
 #include "uebung/practice_store.h"
 #include "uebung/practice_texts.h"
+#include "ui/german_numbers.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,6 +1,6 @@
 #include "uebung/practice_texts.h"
 
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <cmath>
 

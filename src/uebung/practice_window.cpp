@@ -1,14 +1,14 @@
 #include "uebung/practice_window.h"
 
-#include "app/form1.h"
 #include "core/figure_text.h"
 #include "core/roulette_number.h"
-#include "stats/german_numbers.h"
-#include "stats/placement.h"
 #include "uebung/history_view.h"
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/placement.h"
+#include "ui/trainer_view.h"
 
 #include <QApplication>
 
@@ -61,8 +61,8 @@ QPushButton* plainButton(const QString& text, const QString& description, QWidge
 
 } // namespace
 
-PracticeWindow::PracticeWindow(Form1& trainer)
-    : QDialog(&trainer, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+PracticeWindow::PracticeWindow(TrainerView& trainer)
+    : QDialog(&trainer.trainerWindow(), Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       trainer_(trainer), messageBox_(std::make_unique<QtMessageBox>()),
       databasePath_(PracticeStore::defaultPath()) {
     setObjectName(QStringLiteral("uebung"));
@@ -243,9 +243,10 @@ void PracticeWindow::showBeside() {
     if (!isVisible()) {
         ensurePolished();
         adjustSize();
-        const QSize frame = trainer_.frameGeometry().size() - trainer_.size();
-        move(besideWindow(trainer_.frameGeometry(), size() + frame,
-                          trainer_.screen()->availableGeometry()));
+        const QWidget& trainer = trainer_.trainerWindow();
+        const QSize frame = trainer.frameGeometry().size() - trainer.size();
+        move(besideWindow(trainer.frameGeometry(), size() + frame,
+                          trainer.screen()->availableGeometry()));
     }
     show();
     raise();
@@ -256,15 +257,15 @@ void PracticeWindow::showTrainerState() {
     if (session_ && session_->running()) {
         return;
     }
-    const auto figure =
-        sorvik1::Figure::fromGrid(trainer_.figur, trainer_.figanfang, trainer_.figende);
+    const auto figure = trainer_.activeFigure();
     figureLabel->setText(
         figure.empty()
             ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur und "
                              "übernehmen Sie sie, dann kann die Übung beginnen.")
             : QStringLiteral("Figur: %1").arg(QString::fromStdString(sorvik1::figureText(figure))));
-    const auto spins = static_cast<std::int64_t>(trainer_.importanzahl);
-    const bool loaded = trainer_.importiert != 0 && spins > 0;
+    const HeldSpins held = trainer_.heldSpins();
+    const std::int64_t spins = held.count();
+    const bool loaded = held.source == HeldSpins::Source::Permanence && spins > 0;
     auto* model = qobject_cast<QStandardItemModel*>(source->model());
     model->item(1)->setEnabled(loaded);
     source->setItemText(
@@ -283,8 +284,7 @@ void PracticeWindow::startPractice() {
     showTrainerState();
     retryLockedStore(PracticeStore::shortBusyMs);
     PracticeSettings settings;
-    settings.figure =
-        sorvik1::Figure::fromGrid(trainer_.figur, trainer_.figanfang, trainer_.figende);
+    settings.figure = trainer_.activeFigure();
     if (settings.figure.empty()) {
         message(QStringLiteral("Es ist keine Figur aktiv. Zeichnen Sie im Trainer eine Figur und "
                                "übernehmen Sie sie, dann kann die Übung beginnen."),
@@ -299,13 +299,12 @@ void PracticeWindow::startPractice() {
     settings.limitCount = limitCount->value();
     settings.halfOnZero = halfOnZero->isChecked();
     if (source->currentIndex() == 1) {
-        const auto count = static_cast<std::size_t>(trainer_.importanzahl);
-        for (std::size_t i = 1; i <= count && i < trainer_.permanenz.size(); ++i) {
-            settings.permanence.push_back(
-                sorvik1::rouletteNumber(trainer_.permanenz[i]).value_or(0));
+        const HeldSpins held = trainer_.heldSpins();
+        if (held.count() > 0) {
+            settings.permanence.assign(held.numbers.begin() + 1, held.numbers.end());
         }
     }
-    const auto seed = trainer_.options().seed;
+    const auto seed = trainer_.seed();
     settings.seed = seed ? *seed : sorvik1::seedFromClock();
     settings.stream = practices_++;
 
@@ -410,8 +409,8 @@ int PracticeWindow::message(const QString& prompt, int style) {
     return messageBox_->show(this, prompt, style, title);
 }
 
-void openPractice(Form1& trainer) {
-    auto* window = trainer.findChild<PracticeWindow*>();
+void openPractice(TrainerView& trainer) {
+    auto* window = trainer.trainerWindow().findChild<PracticeWindow*>();
     if (!window) {
         window = new PracticeWindow(trainer);
     }

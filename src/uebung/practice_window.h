@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class Form1;
+class TrainerView;
 class HistoryView;
 class MessageBox;
 class QCheckBox;
@@ -29,7 +29,7 @@ class PracticeWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit PracticeWindow(Form1& trainer);
+    explicit PracticeWindow(TrainerView& trainer);
     ~PracticeWindow() override;
 
     // Seams for tests: the message boxes and the database file.
@@ -104,7 +104,7 @@ class PracticeWindow : public QDialog {
     // The trainer's end may wait this long for another program.
     static constexpr int endBusyMs = 1000;
 
-    Form1& trainer_;
+    TrainerView& trainer_;
     std::unique_ptr<MessageBox> messageBox_;
     std::unique_ptr<PracticeStore> store_;
     QString databasePath_;
@@ -115,4 +115,4 @@ class PracticeWindow : public QDialog {
 };
 
 // Opens the practice window beside the trainer, made on first use.
-void openPractice(Form1& trainer);
+void openPractice(TrainerView& trainer);

@@ -1,4 +1,4 @@
-#include "stats/german_numbers.h"
+#include "ui/german_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "stats/placement.h"
+#include "ui/placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "window_fixture.h"
+#include "fake_trainer_view.h"
+#include "scripted_message_box.h"
 
-#include "core/figure_text.h"
 #include "uebung/practice_window.h"
-#include "ui/clock.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,6 +11,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -38,10 +39,10 @@ struct IsolatedSettings {
 
 // The practice window beside a trainer with an active figure, its database
 // in a temporary folder and its time on a clock the test moves.
-class PracticeTest : public WindowTest {
+class PracticeTest : public testing::Test {
   protected:
     PracticeTest() {
-        form.setClock(std::make_unique<SteppingClock>(time));
+        trainer.clockSeam = std::make_unique<SteppingClock>(time);
         auto box = std::make_unique<ScriptedMessageBox>();
         practiceMessages = box.get();
         window.setMessageBox(std::move(box));
@@ -51,24 +52,9 @@ class PracticeTest : public WindowTest {
     QString databasePath() const { return folder.filePath(QStringLiteral("uebungen.sqlite")); }
 
     // Activates a figure as the trainer's grid holds it ("r", "s", ".").
-    void activate(const std::string& text) {
-        const auto figure = sorvik1::parseFigure(text).figure;
-        form.figur.fill(sorvik1::noColour);
-        for (int offset = 0; offset < figure.span(); ++offset) {
-            form.figur[static_cast<std::size_t>(offset + 1)] = figure.at(offset);
-        }
-        form.figanfang = 1;
-        form.figende = static_cast<std::int16_t>(figure.span());
-    }
+    void activate(const std::string& text) { trainer.activate(text); }
 
-    void loadPermanence(const std::vector<int>& numbers) {
-        form.importanzahl = static_cast<double>(numbers.size());
-        form.importiert = 1;
-        form.permanenz.assign(numbers.size() + 21, 0.0);
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
-            form.permanenz[i + 1] = numbers[i];
-        }
-    }
+    void loadPermanence(const std::vector<int>& numbers) { trainer.loadPermanence(numbers); }
 
     void choose(PracticeSettings::Tempo tempo, int spins) {
         window.tempo->setCurrentIndex(static_cast<int>(tempo));
@@ -88,6 +74,7 @@ class PracticeTest : public WindowTest {
     IsolatedSettings settings;
     std::shared_ptr<QDateTime> time =
         std::make_shared<QDateTime>(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
-    PracticeWindow window{form};
+    FakeTrainerView trainer;
+    PracticeWindow window{trainer};
     ScriptedMessageBox* practiceMessages;
 };

@@ -85,7 +85,7 @@ TEST_F(PracticeSaving, ClosingWithAnUnsavedPracticeAsks) {
 // What the trainer's end cannot store waits in a file and joins the history
 // when the practice window opens next.
 TEST_F(PracticeSaving, TheTrainersEndKeepsAnUnsavedPracticeForTheNextStart) {
-    auto* other = new PracticeWindow(form);
+    auto* other = new PracticeWindow(trainer);
     other->setMessageBox(std::make_unique<ScriptedMessageBox>());
     other->useDatabase(databasePath());
     other->show();
@@ -97,7 +97,7 @@ TEST_F(PracticeSaving, TheTrainersEndKeepsAnUnsavedPracticeForTheNextStart) {
     const QString pending = pendingPracticesPath(databasePath());
     ASSERT_TRUE(QFile::exists(pending));
 
-    PracticeWindow next(form);
+    PracticeWindow next(trainer);
     next.setMessageBox(std::make_unique<ScriptedMessageBox>());
     next.useDatabase(databasePath());
     next.show();
@@ -163,7 +163,7 @@ TEST_F(PracticeSaving, SettingsAreKept) {
     window.limitCount->setValue(321);
     window.halfOnZero->setChecked(true);
     window.hide();
-    PracticeWindow next(form);
+    PracticeWindow next(trainer);
     EXPECT_EQ(next.tempo->currentIndex(), 1);
     EXPECT_DOUBLE_EQ(next.secondsPerSpin->value(), 7.5);
     EXPECT_EQ(next.limitCount->value(), 321);

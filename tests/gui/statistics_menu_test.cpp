@@ -1,8 +1,9 @@
 #include "statistics_steps.h"
 
-#include "stats/placement.h"
+#include "auswertung/evaluation_window.h"
 #include "strategie/strategy_window.h"
 #include "uebung/practice_window.h"
+#include "ui/placement.h"
 
 #include <QPushButton>
 #include <QStandardPaths>
@@ -66,6 +67,16 @@ TEST_F(StatisticsMenu, OpensOneWindowBesideTheTrainer) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->frameGeometry(), left);
     EXPECT_EQ(form.findChildren<StatisticsWindow*>().size(), 1);
+}
+
+// The statistics window asks for the evaluation; the trainer opens it.
+TEST_F(StatisticsMenu, TheStatisticsButtonOpensTheEvaluation) {
+    StatisticsWindow* window = openStatistics(form);
+    ASSERT_NE(window, nullptr);
+    window->findChild<QPushButton*>(QStringLiteral("auswerten"))->click();
+    const auto* evaluation = form.findChild<EvaluationWindow*>();
+    ASSERT_NE(evaluation, nullptr);
+    EXPECT_TRUE(evaluation->isVisible());
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 #include "evaluation_steps.h"
 
 #include "case_name.h"
+#include "fake_trainer_view.h"
 
 #include "analyse/command.h"
 #include "core/figure_text.h"
-#include "stats/german_numbers.h"
 #include "strategie/session_model.h"
 #include "strategie/strategy_input.h"
 #include "strategie/strategy_window.h"
+#include "ui/german_numbers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,10 +88,8 @@ TEST(StrategyFields, ReadGermanThousandsAndLeaveEmptyLimitsOpen) {
 
 class StrategyWindowTest : public testing::Test {
   protected:
-    StrategyWindowTest()
-        : window(nullptr, [this] {
-              return StrategyTrainerState{sorvik1::parseFigure(figure).figure, {}, std::nullopt};
-          }) {
+    StrategyWindowTest() {
+        trainer.activate("rr.s");
         auto box = std::make_unique<ScriptedMessageBox>();
         messages = box.get();
         window.setMessageBox(std::move(box));
@@ -118,8 +117,8 @@ class StrategyWindowTest : public testing::Test {
     }
 
     OwnSettings settings;
-    std::string figure = "rr.s";
-    StrategyWindow window;
+    FakeTrainerView trainer;
+    StrategyWindow window{trainer};
     ScriptedMessageBox* messages;
     ScriptedChooser* chooser;
 };
@@ -208,10 +207,10 @@ TEST_F(StrategyWindowTest, ShowsTheToolsNumbersForTheSameTest) {
 
 // A test the user cannot play says why and starts nothing.
 TEST_F(StrategyWindowTest, StartsNothingWithoutAFigureOrWithBadFields) {
-    figure = "";
+    trainer.figure = {};
     window.start();
     EXPECT_FALSE(window.busy());
-    figure = "rr.s";
+    trainer.activate("rr.s");
     window.maximum->setText(QStringLiteral("fünfhundert"));
     window.start();
     EXPECT_FALSE(window.busy());

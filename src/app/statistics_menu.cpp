@@ -2,8 +2,6 @@
 // occurrence list, or by their shortcuts anywhere in the trainer's window.
 #include "app/form1.h"
 
-#include "core/roulette_number.h"
-
 #include "auswertung/open_evaluation.h"
 #include "stats/statistics_window.h"
 #include "strategie/strategy_window.h"
@@ -17,28 +15,15 @@ void Form1::connectStatisticsMenu() {
     menu->add(QStringLiteral("Statistik …"), Qt::Key_F7, [this] {
         if (!statistics_) {
             statistics_ = new StatisticsWindow(*this);
+            connect(statistics_, &StatisticsWindow::evaluationWanted, this,
+                    [this] { openEvaluation(*this); });
         }
         statistics_->showBeside();
     });
     menu->add(QStringLiteral("Permanenzen auswerten …"), Qt::Key_F8,
               [this] { openEvaluation(*this); });
     menu->add(QStringLiteral("Übung …"), Qt::Key_F9, [this] { openPractice(*this); });
-    menu->add(QStringLiteral("Strategietest …"), Qt::Key_F6, [this] {
-        openStrategy(this, [this] {
-            StrategyTrainerState state;
-            state.figure = sorvik1::Figure::fromGrid(figur, figanfang, figende);
-            if (importiert != 0) {
-                const auto count = static_cast<std::size_t>(importanzahl);
-                for (std::size_t i = 1; i <= count && i < permanenz.size(); ++i) {
-                    const int number = sorvik1::rouletteNumber(permanenz[i]).value_or(0);
-                    state.permanence.push_back(
-                        sorvik1::wheelColours()[static_cast<std::size_t>(number)]);
-                }
-            }
-            state.seed = options().seed;
-            return state;
-        });
-    });
+    menu->add(QStringLiteral("Strategietest …"), Qt::Key_F6, [this] { openStrategy(*this); });
     menu->offerOn(lmenge);
     menu->offerOn(Liste);
 }
