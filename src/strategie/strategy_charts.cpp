@@ -118,6 +118,8 @@ void StrategyCharts::showCurve(const sorvik1::CapitalCurve& curve, const QString
     auto* y = axis(QStringLiteral("Kapital"), "%.0f");
     x->setRange(0, static_cast<double>(curve.capital.back().x));
     y->setRange(std::floor(low), std::ceil(high) + (high == low ? 1 : 0));
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, area, x, y);
@@ -190,4 +192,6 @@ void StrategyCharts::showDistribution(const std::vector<sorvik1::SessionResult>&
     }
     x->setRange(low, low + bins * width);
     y->setRange(0, most > 0 ? most * 1.05 : 1);
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
 }

@@ -11,6 +11,7 @@
 #include "strategie/strategy_texts.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/placement.h"
 #include "ui/trainer_view.h"
 
 #include <QApplication>
@@ -18,13 +19,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
@@ -53,6 +57,8 @@ StrategyWindow::StrategyWindow(TrainerView& trainer)
       chooser_(std::make_unique<QtFileChooser>()), messages_(std::make_unique<QtMessageBox>()) {
     setObjectName(QStringLiteral("strategietest"));
     setWindowTitle(title);
+    // The spin boxes and charts show numbers as a German reader expects.
+    setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
     top->addWidget(buildPlan(), 1);
@@ -63,8 +69,11 @@ StrategyWindow::StrategyWindow(TrainerView& trainer)
     layout->addWidget(buildButtons());
     connectControls();
     loadSettings();
-    const QSize size = QSettings().value(sizeKey).toSize();
-    resize(size.isValid() ? size : QSize(1200, 820));
+    const QSize saved = QSettings().value(sizeKey).toSize();
+    const QSize frame =
+        trainer_.trainerWindow().frameGeometry().size() - trainer_.trainerWindow().size();
+    resize(fittingSize(saved.isValid() ? saved : QSize(1200, 820), frame,
+                       trainer_.trainerWindow().screen()->availableGeometry()));
     setBusy(false);
     showPlanControls();
     showSourceControls();
@@ -341,6 +350,7 @@ void StrategyWindow::showResult(std::shared_ptr<const sorvik1::StrategyTrialResu
         names << sessionName(i);
     }
     sessions_->setSessions(names, result_->sessions);
+    sessionTable->resizeColumnsToContents();
     const bool withTarget = shown_->settings.target.has_value();
     QStringList lines;
     lines << QStringLiteral("<b>Zufall allein</b> (derselbe Plan, Sitzungen gleicher Länge):");

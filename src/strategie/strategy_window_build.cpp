@@ -109,7 +109,7 @@ QWidget* StrategyWindow::buildPlan() {
     grid->addWidget(buddy(QStringLiteral("Stu&fen:"), paroliStages, box), 0, 2);
     grid->addWidget(paroliStages, 0, 3);
     grid->addWidget(buddy(QStringLiteral("&Reihe:"), series, box), 0, 4);
-    grid->addWidget(series, 0, 5, 1, 3);
+    grid->addWidget(series, 0, 5, 1, 2);
 
     base = amountField("einsatz", QStringLiteral("Der Grundeinsatz in Stücken."), box);
     capital = amountField("kapital", QStringLiteral("Das Kapital zu Beginn jeder Sitzung."), box);
@@ -123,17 +123,16 @@ QWidget* StrategyWindow::buildPlan() {
                           box);
     target = amountField(
         "ziel", QStringLiteral("Ein Gewinn, mit dem die Sitzung endet. Leer: kein Ziel."), box);
-    grid->addWidget(buddy(QStringLiteral("&Einsatz:"), base, box), 1, 0);
-    grid->addWidget(base, 1, 1);
-    grid->addWidget(buddy(QStringLiteral("&Kapital:"), capital, box), 1, 2);
-    grid->addWidget(capital, 1, 3);
-    grid->addWidget(buddy(QStringLiteral("M&inimum:"), minimum, box), 1, 4);
-    grid->addWidget(minimum, 1, 5);
-    grid->addWidget(buddy(QStringLiteral("Ma&ximum:"), maximum, box), 1, 6);
-    grid->addWidget(maximum, 1, 7);
-    grid->addWidget(buddy(QStringLiteral("&Ziel:"), target, box), 2, 0);
-    grid->addWidget(target, 2, 1);
-    grid->setColumnStretch(8, 1);
+    const auto place = [&](const QString& text, QWidget* field, int row, int column) {
+        grid->addWidget(buddy(text, field, box), row, column);
+        grid->addWidget(field, row, column + 1);
+    };
+    place(QStringLiteral("&Einsatz:"), base, 1, 0);
+    place(QStringLiteral("&Kapital:"), capital, 1, 2);
+    place(QStringLiteral("&Ziel:"), target, 1, 4);
+    place(QStringLiteral("M&inimum:"), minimum, 2, 0);
+    place(QStringLiteral("Ma&ximum:"), maximum, 2, 2);
+    grid->setColumnStretch(6, 1);
     layout->addLayout(grid);
 
     auto* side = new QHBoxLayout();
@@ -201,13 +200,15 @@ QWidget* StrategyWindow::buildSource() {
     randomRow->addWidget(new QLabel(QStringLiteral("zu je"), box));
     randomRow->addWidget(lengthCount);
     randomRow->addWidget(lengthUnit);
-    randomRow->addSpacing(12);
-    randomRow->addWidget(buddy(QStringLiteral("Start&wert:"), seed, box));
-    randomRow->addWidget(seed);
     randomRow->addStretch();
+    auto* seedRow = new QHBoxLayout();
+    seedRow->addWidget(buddy(QStringLiteral("Start&wert:"), seed, box));
+    seedRow->addWidget(seed);
+    seedRow->addStretch();
     grid->addWidget(randomSource, 0, 0);
     grid->addLayout(randomRow, 0, 1);
-    grid->addWidget(permanenceSource, 1, 0, 1, 2);
+    grid->addLayout(seedRow, 1, 1);
+    grid->addWidget(permanenceSource, 2, 0, 1, 2);
 
     filesButton = button(QStringLiteral("Dateien wä&hlen …"), "dateien",
                          QStringLiteral("Eine oder mehrere Permanenzdateien wählen."), box);
@@ -223,13 +224,16 @@ QWidget* StrategyWindow::buildSource() {
     chosenLabel = new QLabel(QStringLiteral("keine gewählt"), box);
     chosenLabel->setObjectName(QStringLiteral("gewaehlt"));
     chosenLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path must not widen the window; the tool tip shows it whole.
+    chosenLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* fileRow = new QHBoxLayout();
     fileRow->addWidget(filesButton);
     fileRow->addWidget(folderButton);
     fileRow->addWidget(filesAs);
-    fileRow->addWidget(chosenLabel, 1);
-    grid->addWidget(filesSource, 2, 0);
-    grid->addLayout(fileRow, 2, 1);
+    fileRow->addStretch();
+    grid->addWidget(filesSource, 3, 0);
+    grid->addLayout(fileRow, 3, 1);
+    grid->addWidget(chosenLabel, 4, 1);
     grid->setColumnStretch(1, 1);
     return box;
 }
@@ -278,6 +282,7 @@ QWidget* StrategyWindow::buildResults() {
     journal_ = new JournalModel(this);
     journalTable = tableView("journal", QStringLiteral("Journal der gewählten Sitzung"), tabs);
     journalTable->setModel(journal_);
+    journalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tabs->addTab(sessionTable, QStringLiteral("Sitzungen"));
     tabs->addTab(journalTable, QStringLiteral("&Journal"));
 
