@@ -42,7 +42,7 @@ QChartView* chartView(const char* name, const QString& accessibleName, const QSt
     view->chart()->layout()->setContentsMargins(0, 0, 0, 0);
     view->setMinimumSize(320, 240);
     view->chart()->setLocalizeNumbers(true);
-    view->chart()->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    view->chart()->setLocale(germannumbers::locale());
     return view;
 }
 

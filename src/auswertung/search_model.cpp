@@ -3,7 +3,6 @@
 #include "core/figure_text.h"
 #include "ui/german_numbers.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -18,8 +17,7 @@ QString pText(double p) {
     if (p < sorvik1::smallestShownP) {
         return QStringLiteral("< 1e-300");
     }
-    static const QLocale german(QLocale::German, QLocale::Germany);
-    return german.toString(p, 'g', 3);
+    return germannumbers::locale().toString(p, 'g', 3);
 }
 
 QString methodText(sorvik1::PValueMethod method) {

@@ -3,7 +3,7 @@
 #include "core/allocation_seam.h"
 #include "core/bit_matcher.h"
 #include "core/figure.h"
-#include "core/statistics.h"
+#include "core/zero_rule.h"
 
 #include <algorithm>
 #include <array>

@@ -26,13 +26,6 @@ double jointChance(const Figure& figure, int shift, double colourChance) {
 
 } // namespace
 
-SpinChances spinChances(ZeroRule rule) {
-    if (rule == ZeroRule::Skipped) {
-        return {0.5, 0.0};
-    }
-    return {18.0 / 37.0, 1.0 / 37.0};
-}
-
 CountMoments countMoments(const Figure& figure, std::int64_t spins, ZeroRule rule) {
     CountMoments moments;
     if (figure.empty()) {

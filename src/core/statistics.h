@@ -1,24 +1,11 @@
 #pragma once
 
 #include "core/figure.h"
+#include "core/zero_rule.h"
 
 #include <cstdint>
 
 namespace sorvik1 {
-
-// What a zero does to a figure: in the trainer it breaks every occurrence
-// that needs a colour there; the analysis can also take the zeros out of the
-// sequence first and look at the colours alone.
-enum class ZeroRule { Breaks, Skipped };
-
-// Chances of one spin as the rule sees it: red and black equally likely,
-// the rest is the zero.
-struct SpinChances {
-    double colour; // red, and also black
-    double zero;
-};
-
-SpinChances spinChances(ZeroRule rule);
 
 // Moments of the number of (possibly overlapping) occurrences of a figure in
 // `spins` independent spins.

@@ -1,9 +1,8 @@
 #include "app/form1.h"
 
+#include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/printer.h"
-
-#include <QLocale>
 
 bool Form1::askPrinterSettings() {
     const int reply =
@@ -19,7 +18,7 @@ bool Form1::askPrinterSettings() {
 bool Form1::printLongReport(int pages) {
     return pages <= sorvik1::longPrintoutPages ||
            MsgBox(QStringLiteral("Der Ausdruck umfasst %1 Seiten. Trotzdem drucken?")
-                      .arg(QLocale(QLocale::German, QLocale::Germany).toString(pages)),
+                      .arg(germannumbers::whole(pages)),
                   msgstyle::yesNoAsk, QStringLiteral(" Ausdruck Sorvik1")) == answer::yes;
 }
 

@@ -26,7 +26,7 @@ using namespace germannumbers;
 
 QChart* newChart() {
     auto* chart = new QChart;
-    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->setLocale(germannumbers::locale());
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));

@@ -21,12 +21,10 @@ const QString sizeKey = QStringLiteral("statistik/groesse");
 const QString positionKey = QStringLiteral("statistik/position");
 
 const QString pending = QStringLiteral("wird berechnet …");
-// Every figure has both values; only the empty one has none, and the window
-// shows no values for it.
-const QString unknown = QStringLiteral("–");
-
 QString exactOr(const std::optional<double>& value, QString (*text)(double)) {
-    return value ? text(*value) : unknown;
+    // Every figure has both values; only the empty one has none, and the
+    // window shows no values for it.
+    return value ? text(*value) : germannumbers::none;
 }
 
 } // namespace

@@ -51,8 +51,7 @@ QValueAxis* axis(const QString& title, double low, double high, double step, dou
 }
 
 QString when(const PracticeRecord& r) {
-    return QLocale(QLocale::German, QLocale::Germany)
-        .toString(r.started, QStringLiteral("dd.MM.yyyy HH:mm"));
+    return germannumbers::locale().toString(r.started, QStringLiteral("dd.MM.yyyy HH:mm"));
 }
 
 // Hit rate and median reaction of each practice, numbered in the order shown;
@@ -60,7 +59,7 @@ QString when(const PracticeRecord& r) {
 QChart* historyChart(const std::vector<PracticeRecord>& shown) {
     auto* chart = new QChart;
     chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    chart->setLocale(germannumbers::locale());
     chart->legend()->setAlignment(Qt::AlignBottom);
     struct Lines {
         QString figure;

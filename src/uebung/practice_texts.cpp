@@ -36,7 +36,7 @@ QString seconds(std::int64_t ms) {
 }
 
 QString percent(double share) {
-    return germannumbers::decimal(share * 100.0, 1) + QStringLiteral(" %");
+    return germannumbers::percent(share, 1);
 }
 
 QString called(Verdict verdict, sorvik1::Farbcode colour, sorvik1::Farbcode figureColour,

@@ -120,7 +120,7 @@ QGroupBox* PracticeWindow::buildSettings() {
         QStringLiteral("Bei „auf Tastendruck“ zeigt Pfeil rechts oder Enter den nächsten Wurf."));
     form->addRow(QStringLiteral("&Tempo:"), tempo);
     secondsPerSpin = new QDoubleSpinBox(group);
-    secondsPerSpin->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    secondsPerSpin->setLocale(germannumbers::locale());
     secondsPerSpin->setRange(1, 60);
     secondsPerSpin->setSingleStep(0.5);
     secondsPerSpin->setDecimals(1);
@@ -133,7 +133,7 @@ QGroupBox* PracticeWindow::buildSettings() {
     form->addRow(QStringLiteral("Würfe je Se&kunde:"), spinsPerSecond);
     auto* limitRow = new QHBoxLayout;
     limitCount = new QSpinBox(group);
-    limitCount->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    limitCount->setLocale(germannumbers::locale());
     limitCount->setGroupSeparatorShown(true);
     limitCount->setRange(1, 1'000'000);
     limitCount->setValue(200);

@@ -1,11 +1,11 @@
 #include "ui/clock.h"
 
-#include <QLocale>
+#include "ui/german_numbers.h"
 
 namespace sorvik1 {
 
 QString reportDate(const QDate& date) {
-    return QLocale(QLocale::German).toString(date, QLocale::ShortFormat);
+    return germannumbers::locale().toString(date, QLocale::ShortFormat);
 }
 
 } // namespace sorvik1

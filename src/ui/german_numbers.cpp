@@ -1,24 +1,22 @@
 #include "ui/german_numbers.h"
 
-#include <QLocale>
-
 #include <cmath>
 
 namespace germannumbers {
 
-namespace {
-
-const QLocale& german() {
-    static const QLocale locale(QLocale::German, QLocale::Germany);
-    return locale;
+const QLocale& locale() {
+    static const QLocale german(QLocale::German, QLocale::Germany);
+    return german;
 }
+
+namespace {
 
 constexpr int percentDecimals = 2;
 
 } // namespace
 
 QString whole(std::int64_t value) {
-    return german().toString(static_cast<qlonglong>(value));
+    return locale().toString(static_cast<qlonglong>(value));
 }
 
 QString counted(std::int64_t value, const QString& one, const QString& many) {
@@ -31,7 +29,7 @@ QString decimal(double value, int decimals) {
     }
     // Rounding a small negative value must not leave a lone minus sign: "-0,00".
     const double rounded = std::round(value * std::pow(10.0, decimals));
-    return german().toString(rounded == 0.0 ? 0.0 : value, 'f', decimals);
+    return locale().toString(rounded == 0.0 ? 0.0 : value, 'f', decimals);
 }
 
 QString spins(double value) {
@@ -41,20 +39,21 @@ QString spins(double value) {
     return decimal(value, 2) + QStringLiteral(" Würfe");
 }
 
+QString percent(double share, int decimals) {
+    return decimal(share * 100.0, decimals) + QStringLiteral(" %");
+}
+
 QString chance(double value) {
     if (!std::isfinite(value)) {
         return none;
     }
-    const auto percent = [](double p) {
-        return decimal(p, percentDecimals) + QStringLiteral(" %");
-    };
-    const double step = std::pow(10.0, -percentDecimals);
-    const QString text = percent(value * 100.0);
-    if (value > 0.0 && text == percent(0.0)) {
-        return QStringLiteral("< ") + percent(step);
+    const double step = std::pow(10.0, -percentDecimals) / 100.0;
+    const QString text = percent(value, percentDecimals);
+    if (value > 0.0 && text == percent(0.0, percentDecimals)) {
+        return QStringLiteral("< ") + percent(step, percentDecimals);
     }
-    if (text == percent(100.0)) {
-        return QStringLiteral("> ") + percent(100.0 - step);
+    if (text == percent(1.0, percentDecimals)) {
+        return QStringLiteral("> ") + percent(1.0 - step, percentDecimals);
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "ui/qt_printer.h"
 
 #include "ui/file_save.h"
+#include "ui/german_numbers.h"
 #include "ui/report_painter.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -49,10 +49,9 @@ class PageProgress {
             // Shown at once: while it is up, no other window takes input.
             dialog_->show();
         }
-        const QLocale german(QLocale::German, QLocale::Germany);
         dialog_->setLabelText(QStringLiteral("Seite %1 von %2 wird erstellt …")
-                                  .arg(german.toString(static_cast<qulonglong>(page + 1)),
-                                       german.toString(static_cast<qulonglong>(pages))));
+                                  .arg(germannumbers::whole(static_cast<std::int64_t>(page) + 1),
+                                       germannumbers::whole(static_cast<std::int64_t>(pages))));
         dialog_->setValue(static_cast<int>(page));
         QCoreApplication::processEvents();
         return !dialog_->wasCanceled();

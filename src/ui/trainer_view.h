@@ -3,7 +3,7 @@
 #include "core/colour.h"
 #include "core/figure.h"
 #include "core/run_statistics.h"
-#include "core/statistics.h"
+#include "core/zero_rule.h"
 
 #include <QString>
 
