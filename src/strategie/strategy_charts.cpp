@@ -1,12 +1,13 @@
 #include "strategie/strategy_charts.h"
 
+#include "ui/german_numbers.h"
+
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLineSeries>
-#include <QLocale>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -29,7 +30,7 @@ QChartView* chartView(const char* name, const QString& accessibleName, const QSt
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
     view->chart()->layout()->setContentsMargins(0, 0, 0, 0);
     view->chart()->setLocalizeNumbers(true);
-    view->chart()->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    view->chart()->setLocale(germannumbers::locale());
     view->setMinimumSize(320, 220);
     return view;
 }

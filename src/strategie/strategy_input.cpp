@@ -1,6 +1,7 @@
 #include "strategie/strategy_input.h"
 
-#include <QLocale>
+#include "ui/german_numbers.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -12,7 +13,7 @@ using sorvik1::maxStrategyAmount;
 // A positive whole number up to the largest amount, or nothing.
 std::optional<std::int64_t> amount(const QString& text) {
     bool ok = false;
-    const qlonglong value = QLocale(QLocale::German).toLongLong(text.trimmed(), &ok);
+    const qlonglong value = germannumbers::locale().toLongLong(text.trimmed(), &ok);
     if (!ok || value < 1 || value > maxStrategyAmount) {
         return std::nullopt;
     }
@@ -21,7 +22,7 @@ std::optional<std::int64_t> amount(const QString& text) {
 
 QString notAmount(const QString& what, const QString& text) {
     return QStringLiteral("%1 muss eine ganze Zahl von 1 bis %2 sein, nicht „%3“.")
-        .arg(what, QLocale(QLocale::German).toString(qlonglong{maxStrategyAmount}), text.trimmed());
+        .arg(what, germannumbers::whole(maxStrategyAmount), text.trimmed());
 }
 
 // Reads an optional amount into `into`; the message when it is no amount.
@@ -40,7 +41,7 @@ QString readSeries(const QString& text, std::vector<std::int64_t>& series) {
                        "Grundeinsatzes, jeder eine ganze Zahl von 1 bis %2, durch Kommas "
                        "getrennt, zum Beispiel 1, 2, 4, 8.")
             .arg(sorvik1::maxOwnSeries)
-            .arg(QLocale(QLocale::German).toString(qlonglong{maxStrategyAmount}));
+            .arg(germannumbers::whole(maxStrategyAmount));
     const QStringList entries = text.split(QChar(','));
     if (text.trimmed().isEmpty() ||
         entries.size() > static_cast<qsizetype>(sorvik1::maxOwnSeries)) {

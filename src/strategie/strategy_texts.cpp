@@ -10,7 +10,7 @@ namespace {
 
 // A chance with four decimals of a percent: ruin chances are often tiny.
 QString percent(double chance) {
-    return germannumbers::decimal(100.0 * chance, 4) + QStringLiteral(" %");
+    return germannumbers::percent(chance, 4);
 }
 
 QString simulatedBy(const sorvik1::SessionsLaw& law, std::uint64_t seed) {

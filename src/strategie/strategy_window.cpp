@@ -1,6 +1,5 @@
 #include "strategie/strategy_window.h"
 
-#include "auswertung/evaluation_export.h"
 #include "auswertung/file_chooser.h"
 #include "core/figure_text.h"
 #include "core/random.h"
@@ -14,17 +13,13 @@
 #include "ui/placement.h"
 #include "ui/trainer_view.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,7 +38,6 @@
 namespace {
 
 const QString title = QStringLiteral("Strategietest – Sorvik1");
-const QString folderKey = QStringLiteral("strategie/ordner");
 const QString sizeKey = QStringLiteral("strategie/groesse");
 
 QString fileName(const std::string& path) {
@@ -58,7 +52,7 @@ StrategyWindow::StrategyWindow(TrainerView& trainer)
     setObjectName(QStringLiteral("strategietest"));
     setWindowTitle(title);
     // The spin boxes and charts show numbers as a German reader expects.
-    setLocale(QLocale(QLocale::German, QLocale::Germany));
+    setLocale(germannumbers::locale());
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
     top->addWidget(buildPlan(), 1);
@@ -404,94 +398,6 @@ void StrategyWindow::showSession(int row) {
         sorvik1::capitalCurve(session, shown_->settings.capital, shown_->settings.zero),
         sessions_->name(row));
     journal_->setJournal(std::move(session.journal));
-}
-
-void StrategyWindow::chooseFiles() {
-    const QStringList files =
-        chooser_->permanenceFiles(this, QSettings().value(folderKey).toString());
-    if (files.isEmpty()) {
-        return;
-    }
-    QSettings().setValue(folderKey, QFileInfo(files.front()).absolutePath());
-    chosenFiles_ = files;
-    chosenFolders_.clear();
-    chosenLabel->setText(
-        germannumbers::counted(files.size(), QStringLiteral("Datei"), QStringLiteral("Dateien")));
-    chosenLabel->setToolTip(files.join(QChar('\n')));
-    filesSource->setChecked(true);
-}
-
-void StrategyWindow::chooseFolder() {
-    const QString folder =
-        chooser_->permanenceFolder(this, QSettings().value(folderKey).toString());
-    if (folder.isEmpty()) {
-        return;
-    }
-    QSettings().setValue(folderKey, folder);
-    chosenFolders_ = {folder};
-    chosenFiles_.clear();
-    chosenLabel->setText(QStringLiteral("Ordner %1").arg(QDir::toNativeSeparators(folder)));
-    chosenLabel->setToolTip(QDir::toNativeSeparators(folder));
-    filesSource->setChecked(true);
-}
-
-void StrategyWindow::saveCsv(const QString& suggested, const QString& csv) {
-    const QString folder = QSettings().value(folderKey, QDir::homePath()).toString();
-    const QString path = chooser_->csvTarget(this, QDir(folder).filePath(suggested));
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString failure = saveSpreadsheetCsv(path, csv);
-    if (!failure.isEmpty()) {
-        messages_->show(this, failure, msgstyle::critical, title);
-        return;
-    }
-    status->setText(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
-}
-
-namespace {
-
-// The model's rows in the order the view shows them; only the selected
-// ones when asked and there are any.
-QList<int> rowsShown(const QTableView& view, const QSortFilterProxyModel& proxy, bool selected) {
-    QList<int> rows;
-    for (int row = 0; row < proxy.rowCount(); ++row) {
-        if (!selected || view.selectionModel()->isRowSelected(row, {})) {
-            rows << proxy.mapToSource(proxy.index(row, 0)).row();
-        }
-    }
-    return rows;
-}
-
-QList<int> allRows(const QAbstractItemModel& model) {
-    QList<int> rows;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        rows << row;
-    }
-    return rows;
-}
-
-} // namespace
-
-void StrategyWindow::saveSessions() {
-    saveCsv(QStringLiteral("Strategietest.csv"),
-            spreadsheetCsv(*sessions_, rowsShown(*sessionTable, *proxy_, false)));
-}
-
-void StrategyWindow::saveJournal() {
-    saveCsv(QStringLiteral("Strategietest-Journal.csv"),
-            spreadsheetCsv(*journal_, allRows(*journal_)));
-}
-
-void StrategyWindow::copySessions() {
-    QList<int> rows = rowsShown(*sessionTable, *proxy_, true);
-    if (rows.isEmpty()) {
-        rows = rowsShown(*sessionTable, *proxy_, false);
-    }
-    QApplication::clipboard()->setText(tabSeparated(*sessions_, rows));
-    status->setText(QStringLiteral("%1 in die Zwischenablage kopiert.")
-                        .arg(germannumbers::counted(rows.size(), QStringLiteral("Zeile"),
-                                                    QStringLiteral("Zeilen"))));
 }
 
 StrategyWindow* openStrategy(TrainerView& trainer) {
