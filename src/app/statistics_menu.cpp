@@ -4,6 +4,7 @@
 
 #include "auswertung/open_evaluation.h"
 #include "stats/statistics_window.h"
+#include "strategie/strategy_window.h"
 #include "uebung/practice_window.h"
 #include "ui/caption_label.h"
 #include "ui/list_box.h"
@@ -22,6 +23,7 @@ void Form1::connectStatisticsMenu() {
     menu->add(QStringLiteral("Permanenzen auswerten …"), Qt::Key_F8,
               [this] { openEvaluation(*this); });
     menu->add(QStringLiteral("Übung …"), Qt::Key_F9, [this] { openPractice(*this); });
+    menu->add(QStringLiteral("Strategietest …"), Qt::Key_F6, [this] { openStrategy(*this); });
     menu->offerOn(lmenge);
     menu->offerOn(Liste);
 }

@@ -83,7 +83,8 @@ TEST_F(KeyboardPaths, TheMenuShowsItsEntriesAndShortcutsToAssistiveTools) {
     const std::vector<std::pair<QString, QString>> entries{
         {QStringLiteral("Statistik …"), QStringLiteral("F7")},
         {QStringLiteral("Permanenzen auswerten …"), QStringLiteral("F8")},
-        {QStringLiteral("Übung …"), QStringLiteral("F9")}};
+        {QStringLiteral("Übung …"), QStringLiteral("F9")},
+        {QStringLiteral("Strategietest …"), QStringLiteral("F6")}};
     ASSERT_EQ(a->childCount(), static_cast<int>(entries.size()));
     for (int i = 0; i < a->childCount(); ++i) {
         QAccessibleInterface* item = a->child(i);

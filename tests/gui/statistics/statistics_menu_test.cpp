@@ -1,6 +1,7 @@
 #include "statistics/statistics_steps.h"
 
 #include "auswertung/evaluation_window.h"
+#include "strategie/strategy_window.h"
 #include "uebung/practice_window.h"
 #include "ui/placement.h"
 
@@ -23,7 +24,7 @@ class StatisticsMenu : public WindowTest {
 TEST_F(StatisticsMenu, RightClickOnTheCountOffersStatistics) {
     EXPECT_EQ(rightClickMenu(form),
               (QStringList{QStringLiteral("Statistik …"), QStringLiteral("Permanenzen auswerten …"),
-                           QStringLiteral("Übung …")}));
+                           QStringLiteral("Übung …"), QStringLiteral("Strategietest …")}));
 }
 
 // F9 opens the practice wherever the focus is in the trainer.
@@ -34,6 +35,17 @@ TEST_F(StatisticsMenu, F9OpensThePractice) {
     const auto* practice = form.findChild<PracticeWindow*>();
     ASSERT_NE(practice, nullptr);
     EXPECT_TRUE(practice->isVisible());
+}
+
+// F6 opens the strategy test, which names the trainer's figure.
+TEST_F(StatisticsMenu, F6OpensTheStrategyTestWithTheTrainersFigure) {
+    setRun(form, {"figure", "rr.s", 1, 0, 0, {}});
+    form.okstart->setFocus();
+    QTest::keyClick(form.okstart, Qt::Key_F6);
+    const auto* strategy = form.findChild<StrategyWindow*>();
+    ASSERT_NE(strategy, nullptr);
+    EXPECT_TRUE(strategy->isVisible());
+    EXPECT_TRUE(strategy->figureLabel->text().startsWith(QStringLiteral("Figur: rr.s")));
 }
 
 TEST_F(StatisticsMenu, OpensOneWindowBesideTheTrainer) {
