@@ -55,9 +55,9 @@ TEST_F(Evaluation, WithoutAFigureTheChoiceGoesToTheSearchAndTheWindowSaysWhy) {
 TEST_F(Evaluation, NamesTheTrainersFigureAndFitsTheHeadingsFromTheStart) {
     EvaluationWindow* window = open();
     const auto* label = window->findChild<QLabel*>(QStringLiteral("figur"));
-    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs (Null bricht die Figur)"));
+    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs auf Rot/Schwarz (Null bricht die Figur)"));
     window->findChild<QRadioButton*>(QStringLiteral("nullUeberspringen"))->setChecked(true);
-    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs (Nullen übersprungen)"));
+    EXPECT_EQ(label->text(), QStringLiteral("Figur: rs auf Rot/Schwarz (Nullen übersprungen)"));
     const QTableView& view = table(*window);
     const QHeaderView* header = view.horizontalHeader();
     for (int column = 0; column < EvaluationModel::columnCount_; ++column) {
@@ -117,7 +117,7 @@ TEST_F(Evaluation, FolderGivesARowPerFileAndTheTotalLast) {
     EXPECT_TRUE(model.index(3, 0).data(EvaluationModel::totalRole).toBool());
     EXPECT_EQ(model.index(3, EvaluationModel::Spins).data().toString(), QStringLiteral("6.000"));
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("figur"))->text(),
-              QStringLiteral("Figur: rs (Null bricht die Figur)"));
+              QStringLiteral("Figur: rs auf Rot/Schwarz (Null bricht die Figur)"));
     const QStringList refused = window->findChild<QListView*>(QStringLiteral("abgelehnt"))
                                     ->model()
                                     ->index(0, 0)

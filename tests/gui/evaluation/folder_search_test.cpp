@@ -53,10 +53,11 @@ TEST_F(FolderSearch, SearchesTheChosenFolderAndSavesTheFiguresShown) {
     ASSERT_EQ(lines.size(), 1 + shown.rowCount());
     EXPECT_EQ(lines[0], QStringLiteral("figur;spannweite;besetzt;vorkommen;erwartet;"
                                        "standardabweichung;z_wert;p_wert;p_methode;p_holm;"
-                                       "auffaellig"));
+                                       "auffaellig;chance"));
     for (int row = 0; row < shown.rowCount(); ++row) {
         const QStringList cells = lines[row + 1].split(QChar(';'));
-        ASSERT_EQ(cells.size(), 11);
+        ASSERT_EQ(cells.size(), 12);
+        EXPECT_EQ(cells[11], QStringLiteral("rot-schwarz"));
         EXPECT_EQ(cells[0], shown.index(row, SearchModel::FigureText).data().toString());
         EXPECT_EQ(QString(cells[6]).replace(QChar(','), QChar('.')).toDouble(),
                   shown.index(row, SearchModel::Z).data(Qt::UserRole).toDouble());

@@ -1,4 +1,4 @@
-#include "evaluation_steps.h"
+#include "evaluation/evaluation_steps.h"
 
 #include "case_name.h"
 #include "fake_trainer_view.h"
