@@ -13,8 +13,8 @@ namespace {
 
 using Source = StrategyTrialRequest::Source;
 
-// The colours of a permanence file's spins, or why the file cannot be used.
-std::vector<Farbcode> readColours(const std::string& path, std::string& error) {
+// The sides of a permanence file's spins, or why the file cannot be used.
+std::vector<Farbcode> readColours(const std::string& path, Chance chance, std::string& error) {
     const PermanenceIntake intake = intakePermanence(path);
     error = intake.failure.refusal != IntakeRefusal::None ? intakeRefusalText(intake.failure)
                                                           : permanenceRefusal(intake.permanence);
@@ -23,7 +23,7 @@ std::vector<Farbcode> readColours(const std::string& path, std::string& error) {
         colours.reserve(intake.permanence.spins.size());
         for (const double spin : intake.permanence.spins) {
             const int number = rouletteNumber(spin).value_or(0);
-            colours.push_back(wheelColours()[static_cast<std::size_t>(number)]);
+            colours.push_back(sideTable(chance)[static_cast<std::size_t>(number)]);
         }
     }
     return colours;
@@ -78,7 +78,7 @@ void playKnown(const StrategyTrialRequest& request, StrategyTrialResult& result,
                 return;
             }
             std::string error;
-            std::vector<Farbcode> colours = readColours(path, error);
+            std::vector<Farbcode> colours = readColours(path, request.chance, error);
             if (!error.empty()) {
                 result.refused.push_back(path + ": " + error);
             } else if (request.filesAsOne) {

@@ -5,6 +5,7 @@
 // while it runs. Standard library only, so a test can hold its numbers
 // against the command-line tool's.
 
+#include "core/chance.h"
 #include "core/colour.h"
 #include "core/figure.h"
 #include "core/strategy_law.h"
@@ -24,6 +25,8 @@ struct StrategyTrialRequest {
     enum class Source { Random, Permanence, Files };
 
     Figure figure;
+    // The figure's red and black stand for this chance's two sides.
+    Chance chance = Chance::RotSchwarz;
     StrategySettings settings;
     Source source = Source::Random;
     std::uint64_t seed = 0;

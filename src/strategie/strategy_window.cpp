@@ -86,6 +86,7 @@ void StrategyWindow::connectControls() {
     connect(saveJournalButton, &QPushButton::clicked, this, &StrategyWindow::saveJournal);
     connect(copyButton, &QPushButton::clicked, this, &StrategyWindow::copySessions);
     connect(plan, &QComboBox::currentIndexChanged, this, &StrategyWindow::showPlanControls);
+    connect(chance, &QComboBox::currentIndexChanged, this, &StrategyWindow::showTrainerState);
     for (QRadioButton* source : {randomSource, permanenceSource, filesSource}) {
         connect(source, &QRadioButton::toggled, this, &StrategyWindow::showSourceControls);
     }
@@ -149,6 +150,10 @@ void StrategyWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
+sorvik1::Chance StrategyWindow::chosenChance() const {
+    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance->currentIndex(), 0))];
+}
+
 void StrategyWindow::showTrainerState() {
     const sorvik1::Figure figure = trainer_.activeFigure();
     // The bets follow the practice's signal, which a zero always breaks.
@@ -156,10 +161,12 @@ void StrategyWindow::showTrainerState() {
                              ? QStringLiteral("eine Null bricht die Figur")
                              : QStringLiteral("eine Null bricht die Figur, anders als im Trainer");
     figureLabel->setText(
-        figure.empty() ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur "
-                                        "und übernehmen Sie sie.")
-                       : QStringLiteral("Figur: %1 (aus dem Trainer; %2)")
-                             .arg(QString::fromStdString(sorvik1::figureText(figure)), zero));
+        figure.empty()
+            ? QStringLiteral("Keine Figur aktiv – zeichnen Sie im Trainer eine Figur "
+                             "und übernehmen Sie sie.")
+            : QStringLiteral("Figur: %1 auf %2 (aus dem Trainer; %3)")
+                  .arg(QString::fromStdString(sorvik1::figureText(figure, chosenChance())),
+                       QString::fromUtf8(sorvik1::chanceName(chosenChance())), zero));
     const HeldSpins held = trainer_.heldSpins();
     const bool loaded = held.source == HeldSpins::Source::Permanence && held.count() > 0;
     permanenceSource->setEnabled(loaded);
@@ -224,6 +231,7 @@ std::optional<sorvik1::StrategyTrialRequest> StrategyWindow::request() {
     }
     sorvik1::StrategyTrialRequest r;
     r.figure = figure;
+    r.chance = chosenChance();
     r.settings = std::get<sorvik1::StrategySettings>(settings);
     r.threads = std::max(static_cast<int>(std::thread::hardware_concurrency()), 1);
     const QString seedText = seed->text().trimmed();
@@ -248,8 +256,8 @@ std::optional<sorvik1::StrategyTrialRequest> StrategyWindow::request() {
         const HeldSpins held = trainer_.heldSpins();
         for (std::size_t i = 1; i < held.numbers.size(); ++i) {
             const auto number = static_cast<std::size_t>(held.numbers[i]);
-            r.permanence.push_back(number < held.colours.size() ? held.colours[number]
-                                                                : sorvik1::noColour);
+            r.permanence.push_back(number <= 36 ? sorvik1::sideTable(r.chance)[number]
+                                                : sorvik1::noColour);
         }
     } else {
         if (chosenFiles_.isEmpty() && chosenFolders_.isEmpty()) {

@@ -84,6 +84,7 @@ class StrategyWindow : public QDialog {
     QRadioButton* againstFigure = nullptr;
     QRadioButton* zeroLoses = nullptr;
     QRadioButton* zeroHalved = nullptr;
+    QComboBox* chance = nullptr;
     QRadioButton* randomSource = nullptr;
     QRadioButton* permanenceSource = nullptr;
     QRadioButton* filesSource = nullptr;
@@ -131,6 +132,7 @@ class StrategyWindow : public QDialog {
     StrategyFields fields() const;
     // The request the controls describe, or the German message why none.
     std::optional<sorvik1::StrategyTrialRequest> request();
+    sorvik1::Chance chosenChance() const;
     void showTrainerState();
     void showPlanControls();
     void showSourceControls();

@@ -132,6 +132,15 @@ QWidget* StrategyWindow::buildPlan() {
     place(QStringLiteral("&Ziel:"), target, 1, 4);
     place(QStringLiteral("M&inimum:"), minimum, 2, 0);
     place(QStringLiteral("Ma&ximum:"), maximum, 2, 2);
+    chance = new QComboBox(box);
+    chance->setObjectName(QStringLiteral("chance"));
+    for (const sorvik1::Chance each : sorvik1::allChances) {
+        chance->addItem(QString::fromUtf8(sorvik1::chanceName(each)));
+    }
+    chance->setAccessibleName(QStringLiteral("Chance"));
+    chance->setToolTip(QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die "
+                                      "zweite Seite dieser einfachen Chance."));
+    place(QStringLiteral("Chance:"), chance, 2, 4);
     grid->setColumnStretch(6, 1);
     layout->addLayout(grid);
 

@@ -31,6 +31,7 @@ void StrategyWindow::loadSettings() {
     index("plan", plan);
     index("einheit", lengthUnit);
     index("dateienAls", filesAs);
+    index("chance", chance);
     paroliStages->setValue(s.value(key("stufen"), paroliStages->value()).toInt());
     sessionCount->setValue(s.value(key("sitzungen"), sessionCount->value()).toInt());
     lengthCount->setValue(s.value(key("laenge"), lengthCount->value()).toInt());
@@ -49,6 +50,7 @@ void StrategyWindow::saveSettings() const {
     s.setValue(key("plan"), plan->currentIndex());
     s.setValue(key("einheit"), lengthUnit->currentIndex());
     s.setValue(key("dateienAls"), filesAs->currentIndex());
+    s.setValue(key("chance"), chance->currentIndex());
     s.setValue(key("stufen"), paroliStages->value());
     s.setValue(key("sitzungen"), sessionCount->value());
     s.setValue(key("laenge"), lengthCount->value());
