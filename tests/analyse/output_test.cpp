@@ -47,7 +47,8 @@ TEST(Output, CsvQuotesCellsThatHoldCommasQuotesOrLineBreaks) {
               std::string::npos)
         << csv;
     // The start spins follow as a table of their own.
-    EXPECT_NE(csv.find(",rot-schwarz\r\n\r\nquelle,wurf\r\n\"a,b \"\"c\"\".txt\",3\r\n"), std::string::npos)
+    EXPECT_NE(csv.find(",rot-schwarz\r\n\r\nquelle,wurf\r\n\"a,b \"\"c\"\".txt\",3\r\n"),
+              std::string::npos)
         << csv;
 }
 
