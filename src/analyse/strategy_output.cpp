@@ -17,32 +17,8 @@ namespace sorvik1::analyse {
 namespace {
 
 // The sessions of all rows together.
-struct Total {
-    SessionResult sum;
-    std::int64_t ruined = 0;
-    std::int64_t targetReached = 0;
-};
-
-Total totalOf(const StrategyReport& report) {
-    Total total;
-    SessionResult& t = total.sum;
-    for (const SessionResult& s : report.sessions) {
-        t.spins += s.spins;
-        t.bets += s.bets;
-        t.wins += s.wins;
-        t.losses += s.losses;
-        t.zeros += s.zeros;
-        t.staked += s.staked;
-        t.net += s.net;
-        t.expected += s.expected;
-        t.variance += s.variance;
-        t.longestLosingSeries = std::max(t.longestLosingSeries, s.longestLosingSeries);
-        t.maxDrawdown = std::max(t.maxDrawdown, s.maxDrawdown);
-        t.highestStake = std::max(t.highestStake, s.highestStake);
-        total.ruined += s.end == SessionEnd::Ruined;
-        total.targetReached += s.end == SessionEnd::TargetReached;
-    }
-    return total;
+SessionsTotal totalOf(const StrategyReport& report) {
+    return sorvik1::totalOf(report.sessions);
 }
 
 std::string fixed(const char* format, double value) {
@@ -245,7 +221,7 @@ void writeStrategyText(std::ostream& out, const StrategyReport& report) {
             writeRow(out, sessionName(report, i), report.sessions[i], endText(report.sessions[i]));
         }
     }
-    const Total total = totalOf(report);
+    const SessionsTotal total = totalOf(report);
     std::string ends = std::to_string(total.ruined) + " ruiniert";
     if (s.target) {
         ends += ", " + std::to_string(total.targetReached) + " am Ziel";
@@ -333,7 +309,7 @@ void writeStrategyJson(std::ostream& out, const StrategyReport& report) {
         }
         sessions.push_back(entry);
     }
-    const Total total = totalOf(report);
+    const SessionsTotal total = totalOf(report);
     nlohmann::ordered_json summary = sessionJson(total.sum);
     summary.erase("endkapital");
     summary["ruiniert"] = total.ruined;

@@ -172,4 +172,26 @@ CapitalCurve capitalCurve(const SessionResult& session, std::int64_t startCapita
     return curve;
 }
 
+SessionsTotal totalOf(std::span<const SessionResult> sessions) {
+    SessionsTotal total;
+    SessionResult& t = total.sum;
+    for (const SessionResult& s : sessions) {
+        t.spins += s.spins;
+        t.bets += s.bets;
+        t.wins += s.wins;
+        t.losses += s.losses;
+        t.zeros += s.zeros;
+        t.staked += s.staked;
+        t.net += s.net;
+        t.expected += s.expected;
+        t.variance += s.variance;
+        t.longestLosingSeries = std::max(t.longestLosingSeries, s.longestLosingSeries);
+        t.maxDrawdown = std::max(t.maxDrawdown, s.maxDrawdown);
+        t.highestStake = std::max(t.highestStake, s.highestStake);
+        total.ruined += s.end == SessionEnd::Ruined;
+        total.targetReached += s.end == SessionEnd::TargetReached;
+    }
+    return total;
+}
+
 } // namespace sorvik1

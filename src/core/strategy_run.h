@@ -7,6 +7,7 @@
 #include "core/strategy_plan.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace sorvik1 {
@@ -54,6 +55,15 @@ struct SessionResult {
     // (net - expected) / standard deviation; NaN without a bet.
     double z() const;
 };
+
+// Several sessions together: counts and amounts added, the worst series,
+// fall and stake of any one, and how many ended ruined or at the target.
+struct SessionsTotal {
+    SessionResult sum;
+    std::int64_t ruined = 0;
+    std::int64_t targetReached = 0;
+};
+SessionsTotal totalOf(std::span<const SessionResult> sessions);
 
 // Plays a stake plan on a figure's signal, one spin after the other. The
 // session ends by itself after a bet that takes the capital below the

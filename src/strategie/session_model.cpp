@@ -45,25 +45,10 @@ void SessionModel::setSessions(QStringList names, std::vector<sorvik1::SessionRe
     beginResetModel();
     names_ = std::move(names);
     sessions_ = std::move(sessions);
-    total_ = sorvik1::SessionResult{};
-    ruined_ = 0;
-    targetReached_ = 0;
-    for (const auto& s : sessions_) {
-        total_.spins += s.spins;
-        total_.bets += s.bets;
-        total_.wins += s.wins;
-        total_.losses += s.losses;
-        total_.zeros += s.zeros;
-        total_.staked += s.staked;
-        total_.net += s.net;
-        total_.expected += s.expected;
-        total_.variance += s.variance;
-        total_.longestLosingSeries = std::max(total_.longestLosingSeries, s.longestLosingSeries);
-        total_.maxDrawdown = std::max(total_.maxDrawdown, s.maxDrawdown);
-        total_.highestStake = std::max(total_.highestStake, s.highestStake);
-        ruined_ += s.end == sorvik1::SessionEnd::Ruined;
-        targetReached_ += s.end == sorvik1::SessionEnd::TargetReached;
-    }
+    const sorvik1::SessionsTotal total = sorvik1::totalOf(sessions_);
+    total_ = total.sum;
+    ruined_ = total.ruined;
+    targetReached_ = total.targetReached;
     endResetModel();
 }
 
