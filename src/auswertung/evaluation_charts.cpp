@@ -2,6 +2,7 @@
 
 #include "auswertung/chart_data.h"
 #include "ui/german_numbers.h"
+#include "ui/window_parts.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -30,33 +31,6 @@ constexpr std::size_t mostNames = 30;
 // The date axis keeps its labels apart with this many ticks at most.
 constexpr qint64 mostDateTicks = 6;
 
-QChartView* chartView(const char* name, const QString& accessibleName, const QString& description,
-                      QWidget* parent) {
-    auto* view = new QChartView(new QChart(), parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setAccessibleName(accessibleName);
-    view->setAccessibleDescription(description);
-    view->setFocusPolicy(Qt::StrongFocus);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->layout()->setContentsMargins(0, 0, 0, 0);
-    view->setMinimumSize(320, 240);
-    view->chart()->setLocalizeNumbers(true);
-    view->chart()->setLocale(germannumbers::locale());
-    return view;
-}
-
-QChart* cleared(QChartView* view, const QString& title) {
-    QChart* chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    chart->setTitle(title);
-    return chart;
-}
-
 QLineSeries* bandLine(double z, double last, const QString& name) {
     auto* line = new QLineSeries();
     line->setName(name);
@@ -66,12 +40,6 @@ QLineSeries* bandLine(double z, double last, const QString& name) {
     pen.setStyle(Qt::DashLine);
     line->setPen(pen);
     return line;
-}
-
-void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
 }
 
 // A range on round numbers, with labels that show no more decimals than the
@@ -133,11 +101,11 @@ EvaluationCharts::EvaluationCharts(QWidget* parent)
       zView_(chartView("zDiagramm", QStringLiteral("z-Werte je Datei"),
                        QStringLiteral("Der z-Wert jeder Datei in der Reihenfolge der Tabelle, "
                                       "mit dem Band von minus 2 bis plus 2."),
-                       this)),
+                       240, this)),
       deviationView_(chartView("abweichungDiagramm", QStringLiteral("Abweichung über die Zeit"),
                                QStringLiteral("Gefunden minus erwartet, über die Dateien in der "
                                               "Reihenfolge ihrer Daten aufsummiert."),
-                               this)) {
+                               240, this)) {
     // Side by side: the window is wider than it is high.
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -152,7 +120,8 @@ void EvaluationCharts::showFiles(const std::vector<const sorvik1::FileEvaluation
 }
 
 void EvaluationCharts::showZ(const std::vector<const sorvik1::FileEvaluation*>& inTableOrder) {
-    QChart* chart = cleared(zView_, QStringLiteral("z-Wert je Datei (Reihenfolge der Tabelle)"));
+    QChart* chart =
+        clearedChart(zView_, QStringLiteral("z-Wert je Datei (Reihenfolge der Tabelle)"));
     std::vector<QPointF> points;
     QStringList paths;
     QStringList names;
@@ -183,8 +152,8 @@ void EvaluationCharts::showZ(const std::vector<const sorvik1::FileEvaluation*>& 
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     const double last = static_cast<double>(names.size()) + 1;
-    attach(chart, bandLine(band, last, QStringLiteral("±2")), x, y);
-    attach(chart, bandLine(-band, last, QString()), x, y);
+    attachSeries(chart, bandLine(band, last, QStringLiteral("±2")), x, y);
+    attachSeries(chart, bandLine(-band, last, QString()), x, y);
     chart->legend()->markers(chart->series().back()).front()->setVisible(false);
     auto* files = new QScatterSeries();
     files->setName(QStringLiteral("z-Wert"));
@@ -192,7 +161,7 @@ void EvaluationCharts::showZ(const std::vector<const sorvik1::FileEvaluation*>& 
     for (const QPointF& point : thinned(points, mostPoints)) {
         files->append(point);
     }
-    attach(chart, files, x, y);
+    attachSeries(chart, files, x, y);
     // Each point names its file when the pointer rests on it.
     connect(files, &QScatterSeries::hovered, files, [paths, zs](QPointF point, bool on) {
         const qsizetype at = std::llround(point.x()) - 1;
@@ -214,7 +183,7 @@ void EvaluationCharts::showDeviation(
         title += QStringLiteral(" (%1 Dateien ohne lesbares Datum fehlen)")
                      .arg(germannumbers::whole(dated.undated));
     }
-    QChart* chart = cleared(deviationView_, title);
+    QChart* chart = clearedChart(deviationView_, title);
     if (dated.points.empty()) {
         return;
     }
@@ -240,7 +209,7 @@ void EvaluationCharts::showDeviation(
         low = std::min(low, point.y());
         high = std::max(high, point.y());
     }
-    attach(chart, line, x, y);
+    attachSeries(chart, line, x, y);
     const double room = std::max(1.0, (high - low) * 0.05);
     roundRange(y, low - room, high + room);
 }

@@ -4,6 +4,7 @@
 #include "auswertung/evaluation_window.h"
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
+#include "ui/window_parts.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -21,19 +22,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* button(const QString& text, const char* name, const QString& description,
-                    QWidget* parent) {
-    auto* created = new QPushButton(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setAutoDefault(false);
-    created->setToolTip(description);
-    created->setAccessibleDescription(description);
-    return created;
-}
-
-} // namespace
+namespace {} // namespace
 
 QWidget* EvaluationWindow::buildChoice() {
     auto* box = new QGroupBox(QStringLiteral("Auswahl"), this);
@@ -75,14 +64,15 @@ QWidget* EvaluationWindow::buildChoice() {
     layout->addLayout(zero);
 
     auto* choose = new QHBoxLayout();
-    filesButton_ = button(QStringLiteral("&Dateien …"), "dateien",
-                          QStringLiteral("Eine oder mehrere Permanenzdateien wählen und "
-                                         "auswerten."),
-                          box);
-    folderButton_ = button(QStringLiteral("&Ordner …"), "ordner",
-                           QStringLiteral("Einen Ordner wählen und alle .txt-Dateien darin und "
-                                          "in seinen Unterordnern auswerten."),
-                           box);
+    filesButton_ = describedButton(QStringLiteral("&Dateien …"), "dateien",
+                                   QStringLiteral("Eine oder mehrere Permanenzdateien wählen und "
+                                                  "auswerten."),
+                                   box);
+    folderButton_ =
+        describedButton(QStringLiteral("&Ordner …"), "ordner",
+                        QStringLiteral("Einen Ordner wählen und alle .txt-Dateien darin und "
+                                       "in seinen Unterordnern auswerten."),
+                        box);
     folderButton_->setDefault(true);
     choose->addWidget(filesButton_);
     choose->addWidget(folderButton_);
@@ -105,8 +95,8 @@ QWidget* EvaluationWindow::buildProgress() {
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setFormat(QString());
-    cancelButton_ = button(QStringLiteral("&Abbrechen"), "abbrechen",
-                           QStringLiteral("Die laufende Auswertung anhalten."), row);
+    cancelButton_ = describedButton(QStringLiteral("&Abbrechen"), "abbrechen",
+                                    QStringLiteral("Die laufende Auswertung anhalten."), row);
     cancelButton_->setEnabled(false);
     bar->addWidget(progress_, 1);
     bar->addWidget(cancelButton_);
@@ -189,16 +179,17 @@ QWidget* EvaluationWindow::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    saveButton_ = button(QStringLiteral("Als CSV &speichern …"), "csv",
-                         QStringLiteral("Die Tabelle für Tabellenkalkulationen speichern: "
-                                        "Semikolon, Dezimalkomma, UTF-8."),
-                         row);
-    copyButton_ = button(QStringLiteral("&Kopieren"), "kopieren",
-                         QStringLiteral("Die markierten Zeilen, oder alle, mit Tabulatoren "
-                                        "getrennt in die Zwischenablage kopieren."),
-                         row);
-    auto* close = button(QStringLiteral("Schl&ießen"), "schliessen",
-                         QStringLiteral("Das Fenster schließen."), row);
+    saveButton_ = describedButton(QStringLiteral("Als CSV &speichern …"), "csv",
+                                  QStringLiteral("Die Tabelle für Tabellenkalkulationen speichern: "
+                                                 "Semikolon, Dezimalkomma, UTF-8."),
+                                  row);
+    copyButton_ =
+        describedButton(QStringLiteral("&Kopieren"), "kopieren",
+                        QStringLiteral("Die markierten Zeilen, oder alle, mit Tabulatoren "
+                                       "getrennt in die Zwischenablage kopieren."),
+                        row);
+    auto* close = describedButton(QStringLiteral("Schl&ießen"), "schliessen",
+                                  QStringLiteral("Das Fenster schließen."), row);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(saveButton_);
     layout->addWidget(copyButton_);

@@ -1,6 +1,7 @@
 #include "strategie/strategy_charts.h"
 
 #include "ui/german_numbers.h"
+#include "ui/window_parts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -19,44 +20,11 @@ constexpr double band = 2.0;
 // Bars of the final results: enough to show the shape, few enough to read.
 constexpr int distributionBins = 40;
 
-QChartView* chartView(const char* name, const QString& accessibleName, const QString& description,
-                      QWidget* parent) {
-    auto* view = new QChartView(new QChart(), parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setAccessibleName(accessibleName);
-    view->setAccessibleDescription(description);
-    view->setFocusPolicy(Qt::StrongFocus);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->layout()->setContentsMargins(0, 0, 0, 0);
-    view->chart()->setLocalizeNumbers(true);
-    view->chart()->setLocale(germannumbers::locale());
-    view->setMinimumSize(320, 220);
-    return view;
-}
-
-QChart* cleared(QChartView* view, const QString& title) {
-    QChart* chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    chart->setTitle(title);
-    return chart;
-}
-
 QValueAxis* axis(const QString& title, const char* format) {
     auto* created = new QValueAxis();
     created->setTitleText(title);
     created->setLabelFormat(QString::fromLatin1(format));
     return created;
-}
-
-void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
 }
 
 } // namespace
@@ -67,11 +35,11 @@ StrategyCharts::StrategyCharts(QWidget* parent)
                            QStringLiteral("Das Kapital der gewählten Sitzung nach jeder Wette, "
                                           "das erwartete Kapital und das Band von zwei "
                                           "Standardabweichungen."),
-                           this)),
+                           220, this)),
       distributionView_(chartView("verteilung", QStringLiteral("Verteilung der Endergebnisse"),
                                   QStringLiteral("Wie sich die Endergebnisse der Sitzungen "
                                                  "verteilen, neben dem exakten Gesetz."),
-                                  this)) {
+                                  220, this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(curveView_, 1);
@@ -80,12 +48,12 @@ StrategyCharts::StrategyCharts(QWidget* parent)
 }
 
 void StrategyCharts::clear() {
-    cleared(curveView_, QStringLiteral("Kapitalverlauf"));
-    cleared(distributionView_, QStringLiteral("Endergebnisse"));
+    clearedChart(curveView_, QStringLiteral("Kapitalverlauf"));
+    clearedChart(distributionView_, QStringLiteral("Endergebnisse"));
 }
 
 void StrategyCharts::showCurve(const sorvik1::CapitalCurve& curve, const QString& session) {
-    QChart* chart = cleared(curveView_, QStringLiteral("Kapitalverlauf: %1").arg(session));
+    QChart* chart = clearedChart(curveView_, QStringLiteral("Kapitalverlauf: %1").arg(session));
     if (curve.capital.empty()) {
         chart->setTitle(QStringLiteral("Kapitalverlauf: %1 – keine Wette").arg(session));
         return;
@@ -123,17 +91,17 @@ void StrategyCharts::showCurve(const sorvik1::CapitalCurve& curve, const QString
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    attach(chart, area, x, y);
-    attach(chart, expected, x, y);
-    attach(chart, capital, x, y);
+    attachSeries(chart, area, x, y);
+    attachSeries(chart, expected, x, y);
+    attachSeries(chart, capital, x, y);
 }
 
 void StrategyCharts::showDistribution(const std::vector<sorvik1::SessionResult>& sessions,
                                       const std::optional<sorvik1::ExactLaw>& exact,
                                       std::int64_t startCapital) {
-    QChart* chart =
-        cleared(distributionView_, exact ? QStringLiteral("Endergebnisse neben dem exakten Gesetz")
-                                         : QStringLiteral("Endergebnisse der Sitzungen"));
+    QChart* chart = clearedChart(distributionView_,
+                                 exact ? QStringLiteral("Endergebnisse neben dem exakten Gesetz")
+                                       : QStringLiteral("Endergebnisse der Sitzungen"));
     if (sessions.empty()) {
         return;
     }
@@ -181,7 +149,7 @@ void StrategyCharts::showDistribution(const std::vector<sorvik1::SessionResult>&
             line->append(low + (b + 1) * width, share);
             most = std::max(most, share);
         }
-        attach(chart, line, x, y);
+        attachSeries(chart, line, x, y);
     };
     steps(seen, QStringLiteral("Sitzungen"), QPen(QColor(170, 20, 20), 2));
     if (exact) {

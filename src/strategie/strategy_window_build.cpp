@@ -3,6 +3,7 @@
 #include "strategie/session_model.h"
 #include "strategie/strategy_charts.h"
 #include "strategie/strategy_window.h"
+#include "ui/window_parts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -25,16 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(const QString& text, const char* name, const QString& description,
-                    QWidget* parent) {
-    auto* created = new QPushButton(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setAutoDefault(false);
-    created->setToolTip(description);
-    created->setAccessibleDescription(description);
-    return created;
-}
 
 // A field for a whole amount, named for screen readers by its label.
 QLineEdit* amountField(const char* name, const QString& description, QWidget* parent) {
@@ -219,12 +210,14 @@ QWidget* StrategyWindow::buildSource() {
     grid->addLayout(seedRow, 1, 1);
     grid->addWidget(permanenceSource, 2, 0, 1, 2);
 
-    filesButton = button(QStringLiteral("Dateien wä&hlen …"), "dateien",
-                         QStringLiteral("Eine oder mehrere Permanenzdateien wählen."), box);
-    folderButton = button(QStringLiteral("&Ordner …"), "ordner",
-                          QStringLiteral("Einen Ordner wählen: alle .txt-Dateien darin und in "
-                                         "seinen Unterordnern."),
-                          box);
+    filesButton =
+        describedButton(QStringLiteral("Dateien wä&hlen …"), "dateien",
+                        QStringLiteral("Eine oder mehrere Permanenzdateien wählen."), box);
+    folderButton =
+        describedButton(QStringLiteral("&Ordner …"), "ordner",
+                        QStringLiteral("Einen Ordner wählen: alle .txt-Dateien darin und in "
+                                       "seinen Unterordnern."),
+                        box);
     filesAs = new QComboBox(box);
     filesAs->setObjectName(QStringLiteral("dateienAls"));
     filesAs->addItems(
@@ -251,10 +244,11 @@ QWidget* StrategyWindow::buildProgress() {
     auto* row = new QWidget(this);
     auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    startButton = button(QStringLiteral("&Starten"), "starten",
-                         QStringLiteral("Den Strategietest mit diesen Einstellungen beginnen "
-                                        "(Eingabetaste)."),
-                         row);
+    startButton =
+        describedButton(QStringLiteral("&Starten"), "starten",
+                        QStringLiteral("Den Strategietest mit diesen Einstellungen beginnen "
+                                       "(Eingabetaste)."),
+                        row);
     startButton->setDefault(true);
     progress = new QProgressBar(row);
     progress->setObjectName(QStringLiteral("fortschritt"));
@@ -262,8 +256,8 @@ QWidget* StrategyWindow::buildProgress() {
     progress->setRange(0, 1);
     progress->setValue(0);
     progress->setFormat(QString());
-    cancelButton = button(QStringLiteral("&Abbrechen"), "abbrechen",
-                          QStringLiteral("Den laufenden Test anhalten (Esc)."), row);
+    cancelButton = describedButton(QStringLiteral("&Abbrechen"), "abbrechen",
+                                   QStringLiteral("Den laufenden Test anhalten (Esc)."), row);
     status = new QLabel(row);
     status->setObjectName(QStringLiteral("status"));
     status->setWordWrap(true);
@@ -321,18 +315,19 @@ QWidget* StrategyWindow::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    saveSessionsButton = button(QStringLiteral("Sitzungen als &CSV …"), "sitzungenCsv",
-                                QStringLiteral("Die Tabelle der Sitzungen für eine "
-                                               "Tabellenkalkulation speichern."),
-                                row);
-    copyButton = button(QStringLiteral("Kopieren"), "kopieren",
-                        QStringLiteral("Die gewählten Sitzungen, ohne Wahl alle, in die "
-                                       "Zwischenablage kopieren (Strg+C)."),
-                        row);
-    saveJournalButton = button(QStringLiteral("Journal als CS&V …"), "journalCsv",
-                               QStringLiteral("Die Wetten der gewählten Sitzung speichern."), row);
-    auto* close = button(QStringLiteral("Schließen"), "schliessen",
-                         QStringLiteral("Das Fenster schließen (Esc)."), row);
+    saveSessionsButton = describedButton(QStringLiteral("Sitzungen als &CSV …"), "sitzungenCsv",
+                                         QStringLiteral("Die Tabelle der Sitzungen für eine "
+                                                        "Tabellenkalkulation speichern."),
+                                         row);
+    copyButton = describedButton(QStringLiteral("Kopieren"), "kopieren",
+                                 QStringLiteral("Die gewählten Sitzungen, ohne Wahl alle, in die "
+                                                "Zwischenablage kopieren (Strg+C)."),
+                                 row);
+    saveJournalButton =
+        describedButton(QStringLiteral("Journal als CS&V …"), "journalCsv",
+                        QStringLiteral("Die Wetten der gewählten Sitzung speichern."), row);
+    auto* close = describedButton(QStringLiteral("Schließen"), "schliessen",
+                                  QStringLiteral("Das Fenster schließen (Esc)."), row);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(saveSessionsButton);
     layout->addWidget(copyButton);
