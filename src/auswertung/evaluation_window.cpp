@@ -7,6 +7,7 @@
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 #include "core/figure_text.h"
+#include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/shipped_data.h"
@@ -237,7 +238,7 @@ void EvaluationWindow::start(const QStringList& files, const QStringList& folder
 }
 
 sorvik1::Chance EvaluationWindow::chosenChance() const {
-    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance_->currentIndex(), 0))];
+    return chosenChanceOf(chance_);
 }
 
 // The job ends at once with the files finished so far.

@@ -4,6 +4,7 @@
 #include "auswertung/evaluation_window.h"
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
+#include "ui/chance_choice.h"
 #include "ui/window_parts.h"
 
 #include <QAction>
@@ -47,15 +48,8 @@ QWidget* EvaluationWindow::buildChoice() {
     zeroBreaks_->setChecked(true);
     zero->addWidget(zeroBreaks_);
     zero->addWidget(zeroSkipped_);
-    auto* chanceLabel = new QLabel(QStringLiteral("&Chance:"), box);
-    chance_ = new QComboBox(box);
-    chance_->setObjectName(QStringLiteral("chance"));
-    for (const sorvik1::Chance chance : sorvik1::allChances) {
-        chance_->addItem(QString::fromUtf8(sorvik1::chanceName(chance)));
-    }
-    chance_->setAccessibleName(QStringLiteral("Chance"));
-    chance_->setToolTip(QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die "
-                                       "zweite Seite dieser einfachen Chance."));
+    auto* chanceLabel = new QLabel(QStringLiteral("C&hance:"), box);
+    chance_ = chanceChoice(box);
     chanceLabel->setBuddy(chance_);
     zero->addSpacing(12);
     zero->addWidget(chanceLabel);

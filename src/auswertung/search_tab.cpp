@@ -3,6 +3,7 @@
 #include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
 #include "core/figure_text.h"
+#include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/trainer_view.h"
@@ -137,6 +138,7 @@ QWidget* SearchTab::buildSettings() {
     zero_->addItem(QStringLiteral("Null bricht die Figur"));
     zero_->addItem(QStringLiteral("Nullen überspringen"));
     zero_->setAccessibleName(QStringLiteral("Null"));
+    chance_ = chanceChoice(settings);
     chance_ = new QComboBox(settings);
     for (const sorvik1::Chance chance : sorvik1::allChances) {
         chance_->addItem(QString::fromUtf8(sorvik1::chanceName(chance)));

@@ -8,6 +8,7 @@
 #include "strategie/strategy_charts.h"
 #include "strategie/strategy_input.h"
 #include "strategie/strategy_texts.h"
+#include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/placement.h"
@@ -151,7 +152,7 @@ void StrategyWindow::changeEvent(QEvent* event) {
 }
 
 sorvik1::Chance StrategyWindow::chosenChance() const {
-    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance->currentIndex(), 0))];
+    return chosenChanceOf(chance);
 }
 
 void StrategyWindow::showTrainerState() {

@@ -3,6 +3,7 @@
 #include "strategie/session_model.h"
 #include "strategie/strategy_charts.h"
 #include "strategie/strategy_window.h"
+#include "ui/chance_choice.h"
 #include "ui/window_parts.h"
 
 #include <QButtonGroup>
@@ -123,14 +124,7 @@ QWidget* StrategyWindow::buildPlan() {
     place(QStringLiteral("&Ziel:"), target, 1, 4);
     place(QStringLiteral("M&inimum:"), minimum, 2, 0);
     place(QStringLiteral("Ma&ximum:"), maximum, 2, 2);
-    chance = new QComboBox(box);
-    chance->setObjectName(QStringLiteral("chance"));
-    for (const sorvik1::Chance each : sorvik1::allChances) {
-        chance->addItem(QString::fromUtf8(sorvik1::chanceName(each)));
-    }
-    chance->setAccessibleName(QStringLiteral("Chance"));
-    chance->setToolTip(QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die "
-                                      "zweite Seite dieser einfachen Chance."));
+    chance = chanceChoice(box);
     place(QStringLiteral("Chance:"), chance, 2, 4);
     grid->setColumnStretch(6, 1);
     layout->addLayout(grid);

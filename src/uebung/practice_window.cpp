@@ -5,6 +5,7 @@
 #include "uebung/history_view.h"
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"
+#include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/placement.h"
@@ -150,14 +151,7 @@ QGroupBox* PracticeWindow::buildSettings() {
     halfOnZero->setAccessibleDescription(
         QStringLiteral("Eine Zero kostet nur den halben Einsatz."));
     form->addRow(halfOnZero);
-    chance = new QComboBox(group);
-    for (const sorvik1::Chance each : sorvik1::allChances) {
-        chance->addItem(QString::fromUtf8(sorvik1::chanceName(each)));
-    }
-    chance->setAccessibleName(QStringLiteral("Chance"));
-    chance->setAccessibleDescription(
-        QStringLiteral("Rot und Schwarz der Figur stehen für die erste und die zweite Seite "
-                       "dieser einfachen Chance; gesetzt wird mit ihren Buchstaben."));
+    chance = chanceChoice(group);
     form->addRow(QStringLiteral("&Chance:"), chance);
     connect(chance, &QComboBox::currentIndexChanged, this, [this] {
         keyHelp->setText(keyHelpText());
@@ -290,7 +284,7 @@ void PracticeWindow::showTrainerState() {
 }
 
 sorvik1::Chance PracticeWindow::chosenChance() const {
-    return sorvik1::allChances[static_cast<std::size_t>(std::max(chance->currentIndex(), 0))];
+    return chosenChanceOf(chance);
 }
 
 QString PracticeWindow::keyHelpText() const {
