@@ -76,6 +76,10 @@ void StrategyCharts::showCurve(const sorvik1::CapitalCurve& curve, const QString
         high = std::max({high, curve.capital[i].y, mean + spread});
     }
     auto* area = new QAreaSeries(upper, lower);
+    // The area does not own its bounds; as its children they go with it
+    // when the chart is cleared for the next session.
+    upper->setParent(area);
+    lower->setParent(area);
     area->setName(QStringLiteral("±2 Standardabweichungen"));
     area->setColor(QColor(150, 150, 220, 70));
     area->setBorderColor(QColor(150, 150, 220));
