@@ -25,8 +25,8 @@ const char* const descriptions[] = {
     "Verlorene Wetten auf eine Null.",
     "Die Summe aller gesetzten Einsätze.",
     "Der Gewinn oder Verlust am Ende.",
-    "Was der Zufall allein für dieselben Einsätze erwarten lässt: -Einsatz/37, mit Teilung "
-    "-Einsatz/74.",
+    ("Was der Zufall allein für dieselben Einsätze erwarten lässt: -Einsatz/37, mit Teilung "
+     "-Einsatz/74."),
     "Abstand des Ergebnisses vom Erwarteten in Standardabweichungen.",
     "Ergebnis je gesetzter Einheit.",
     "Die längste Folge verlorener Wetten.",
