@@ -33,7 +33,12 @@ class SideWords {
     SideWords(std::uint64_t seed, std::int64_t firstSegment, std::int64_t spins,
               std::span<const Chance> chances)
         : seed_(seed), segment_(firstSegment), next_(firstSegment * simulationSegmentSpins),
-          segmentEnd_(next_), total_(spins), chances_(chances) {}
+          segmentEnd_(next_), total_(spins) {
+        // Looked up once: the tables are read for every spin of every chance.
+        for (const Chance chance : chances) {
+            tables_.push_back(&sideTable(chance));
+        }
+    }
     bool exhausted() const { return next_ >= total_; }
     int next(std::span<SpinWord> words) {
         if (next_ == segmentEnd_) {
@@ -48,8 +53,8 @@ class SideWords {
         }
         for (int k = 0; k < count; ++k) {
             const auto number = static_cast<std::size_t>(generator_.below(37));
-            for (std::size_t c = 0; c < chances_.size(); ++c) {
-                const Farbcode side = sideTable(chances_[c])[number];
+            for (std::size_t c = 0; c < tables_.size(); ++c) {
+                const Farbcode side = (*tables_[c])[number];
                 words[c].red |= std::uint64_t{side == red} << k;
                 words[c].black |= std::uint64_t{side == black} << k;
             }
@@ -65,7 +70,7 @@ class SideWords {
     std::int64_t next_;
     std::int64_t segmentEnd_;
     std::int64_t total_;
-    std::span<const Chance> chances_;
+    std::vector<const ColourTable*> tables_;
 };
 
 // Counts every part's spins, `kinds` counters at a time, and merges the
