@@ -116,18 +116,15 @@ int runSearch(const Options& options, std::ostream& out, std::ostream& err, bool
     } else {
         std::vector<std::vector<std::vector<SpinWord>>> sequences(report.chances.size());
         for (const auto& path : options.files) {
-            std::vector<SearchFile> read;
-            for (const Chance chance : report.chances) {
-                read.push_back(readSearchFile(path, chance));
-            }
-            if (!read[0].error.empty()) {
-                complain(err, path + ": " + read[0].error);
+            SearchFile read = readSearchFile(path, report.chances);
+            if (!read.error.empty()) {
+                complain(err, path + ": " + read.error);
                 status = 1;
                 continue;
             }
             report.sources.push_back(path);
-            for (std::size_t c = 0; c < read.size(); ++c) {
-                sequences[c].push_back(std::move(read[c].words));
+            for (std::size_t c = 0; c < read.sides.size(); ++c) {
+                sequences[c].push_back(std::move(read.sides[c]));
             }
         }
         for (std::size_t c = 0; c < sequences.size(); ++c) {

@@ -50,19 +50,13 @@ void SearchJob::start(Request request) {
                 // Reading the files is the first tenth of the way.
                 const auto files = static_cast<double>(paths.size());
                 for (std::size_t i = 0; i < paths.size() && !stop.stop_requested(); ++i) {
-                    // Each chance's sides, or none: a file takes part whole.
-                    std::vector<sorvik1::SearchFile> reads;
-                    std::string error;
-                    for (const sorvik1::Chance chance : request.chances) {
-                        reads.push_back(sorvik1::readSearchFile(paths[i], chance));
-                        error = error.empty() ? reads.back().error : error;
-                    }
-                    if (!error.empty()) {
+                    auto read = sorvik1::readSearchFile(paths[i], request.chances);
+                    if (!read.error.empty()) {
                         outcome->refused.push_back(
-                            {localName(paths[i]), QString::fromStdString(error)});
+                            {localName(paths[i]), QString::fromStdString(read.error)});
                     }
-                    for (std::size_t c = 0; c < reads.size() && error.empty(); ++c) {
-                        sequences[c].push_back(std::move(reads[c].words));
+                    for (std::size_t c = 0; c < read.sides.size(); ++c) {
+                        sequences[c].push_back(std::move(read.sides[c]));
                     }
                     progress_ = 0.1 * static_cast<double>(i + 1) / files;
                     worker.progress();

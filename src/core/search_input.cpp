@@ -6,7 +6,7 @@
 
 namespace sorvik1 {
 
-SearchFile readSearchFile(const std::string& path, Chance chance) {
+SearchFile readSearchFile(const std::string& path, std::span<const Chance> chances) {
     SearchFile file;
     // The same intake as the trainer's import: regular files only, bounded,
     // refused when changed while read, the reasons in the same words.
@@ -18,8 +18,10 @@ SearchFile readSearchFile(const std::string& path, Chance chance) {
     file.error = permanenceRefusal(intake.permanence);
     if (file.error.empty()) {
         const auto& spins = intake.permanence.spins;
-        const auto source = SpinSource::imported(sideTable(chance), spins);
-        file.words = packSpins(source, 0, static_cast<std::int64_t>(spins.size()));
+        for (const Chance chance : chances) {
+            const auto source = SpinSource::imported(sideTable(chance), spins);
+            file.sides.push_back(packSpins(source, 0, static_cast<std::int64_t>(spins.size())));
+        }
     }
     return file;
 }

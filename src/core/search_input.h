@@ -3,20 +3,22 @@
 #include "core/chance.h"
 #include "core/occurrence_scan.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
 namespace sorvik1 {
 
-// The colours of one permanence file for the figure search, or why the file
-// cannot be searched (German; empty when it can).
+// The sides of one permanence file's spins for the figure search, one list
+// of words per chance asked for, or why the file cannot be searched
+// (German; empty when it can).
 struct SearchFile {
-    std::vector<SpinWord> words;
+    std::vector<std::vector<SpinWord>> sides;
     std::string error;
 };
 
-// Reads and parses a whole permanence file with the trainer's rules; the
-// words hold the sides of `chance`.
-SearchFile readSearchFile(const std::string& path, Chance chance = Chance::RotSchwarz);
+// Reads and parses a whole permanence file once with the trainer's rules,
+// and packs the sides of every chance in `chances`.
+SearchFile readSearchFile(const std::string& path, std::span<const Chance> chances);
 
 } // namespace sorvik1
