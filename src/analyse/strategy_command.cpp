@@ -3,10 +3,8 @@
 #include "analyse/terminal_text.h"
 #include "core/figure_text.h"
 #include "core/limits.h"
-#include "core/permanence_intake.h"
-#include "core/permanence_refusal.h"
+#include "core/permanence_sides.h"
 #include "core/random.h"
-#include "core/roulette_number.h"
 
 #include <algorithm>
 #include <thread>
@@ -30,27 +28,6 @@ void write(std::ostream& out, const StrategyReport& report, OutputFormat format)
         writeStrategyJson(out, report);
         break;
     }
-}
-
-// The colours of a permanence file's spins, or why the file cannot be used.
-struct FileColours {
-    std::vector<Farbcode> colours;
-    std::string error;
-};
-
-FileColours readColours(const std::string& path, Chance chance) {
-    FileColours file;
-    const PermanenceIntake intake = intakePermanence(path);
-    file.error = intake.failure.refusal != IntakeRefusal::None
-                     ? intakeRefusalText(intake.failure)
-                     : permanenceRefusal(intake.permanence);
-    if (file.error.empty()) {
-        for (const double spin : intake.permanence.spins) {
-            const int number = rouletteNumber(spin).value_or(0);
-            file.colours.push_back(sideTable(chance)[static_cast<std::size_t>(number)]);
-        }
-    }
-    return file;
 }
 
 } // namespace
@@ -88,15 +65,15 @@ int runStrategy(const Options& options, std::ostream& out, std::ostream& err) {
         report.sources.resize(report.sessions.size());
     }
     for (const auto& path : options.files) {
-        FileColours file = readColours(path, options.chance);
+        const PermanenceSides file = readPermanenceSides(path, options.chance);
         if (!file.error.empty()) {
             err << program << ": " << terminalSafe(path) << ": " << file.error << '\n';
             status = 1;
             continue;
         }
-        lengths.push_back({static_cast<std::int64_t>(file.colours.size())});
+        lengths.push_back({static_cast<std::int64_t>(file.sides.size())});
         report.sources.push_back(path);
-        report.sessions.push_back(playColours(options.figure, report.settings, file.colours, true));
+        report.sessions.push_back(playColours(options.figure, report.settings, file.sides, true));
         report.curves.push_back(capitalCurve(report.sessions.back(), report.settings.capital,
                                              report.settings.zero, curvePoints));
         report.sessions.back().journal = {};

@@ -1,9 +1,7 @@
 #include "strategie/strategy_trial.h"
 
 #include "core/evaluation_folder.h"
-#include "core/permanence_intake.h"
-#include "core/permanence_refusal.h"
-#include "core/roulette_number.h"
+#include "core/permanence_sides.h"
 
 #include <algorithm>
 
@@ -12,22 +10,6 @@ namespace sorvik1 {
 namespace {
 
 using Source = StrategyTrialRequest::Source;
-
-// The sides of a permanence file's spins, or why the file cannot be used.
-std::vector<Farbcode> readColours(const std::string& path, Chance chance, std::string& error) {
-    const PermanenceIntake intake = intakePermanence(path);
-    error = intake.failure.refusal != IntakeRefusal::None ? intakeRefusalText(intake.failure)
-                                                          : permanenceRefusal(intake.permanence);
-    std::vector<Farbcode> colours;
-    if (error.empty()) {
-        colours.reserve(intake.permanence.spins.size());
-        for (const double spin : intake.permanence.spins) {
-            const int number = rouletteNumber(spin).value_or(0);
-            colours.push_back(sideTable(chance)[static_cast<std::size_t>(number)]);
-        }
-    }
-    return colours;
-}
 
 // Plays the random sessions the request asks for, and as many more as
 // chance needs where no exact law is at hand.
@@ -77,14 +59,13 @@ void playKnown(const StrategyTrialRequest& request, StrategyTrialResult& result,
             if (stop.stop_requested()) {
                 return;
             }
-            std::string error;
-            std::vector<Farbcode> colours = readColours(path, request.chance, error);
-            if (!error.empty()) {
-                result.refused.push_back(path + ": " + error);
+            const PermanenceSides file = readPermanenceSides(path, request.chance);
+            if (!file.error.empty()) {
+                result.refused.push_back(path + ": " + file.error);
             } else if (request.filesAsOne) {
-                together.insert(together.end(), colours.begin(), colours.end());
+                together.insert(together.end(), file.sides.begin(), file.sides.end());
             } else {
-                play(colours, path);
+                play(file.sides, path);
             }
             ++progress.done;
         }
