@@ -139,12 +139,7 @@ QWidget* SearchTab::buildSettings() {
     zero_->addItem(QStringLiteral("Nullen überspringen"));
     zero_->setAccessibleName(QStringLiteral("Null"));
     chance_ = chanceChoice(settings);
-    chance_ = new QComboBox(settings);
-    for (const sorvik1::Chance chance : sorvik1::allChances) {
-        chance_->addItem(QString::fromUtf8(sorvik1::chanceName(chance)));
-    }
     chance_->addItem(QStringLiteral("alle drei"));
-    chance_->setAccessibleName(QStringLiteral("Chance"));
     chance_->setAccessibleDescription(
         QStringLiteral("Die einfache Chance, deren Figuren gesucht werden; „alle drei“ sucht "
                        "Rot/Schwarz, Gerade/Ungerade und Tief/Hoch derselben Würfe zusammen."));

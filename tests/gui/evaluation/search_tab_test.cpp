@@ -6,6 +6,7 @@
 #include "figure/figure_grid.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QSpinBox>
@@ -93,6 +94,24 @@ TEST_F(SearchTabTest, SearchesTheChosenFilesAndNamesWhatItCouldNotRead) {
         return table()->model()->index(row, SearchModel::Z).data(Qt::UserRole).toDouble();
     };
     EXPECT_GE(z(0), z(1));
+}
+
+// One choice of the chance, with all three together as its last entry:
+// every figure of every chance, each in its own letters.
+TEST_F(SearchTabTest, SearchesAllThreeChancesTogether) {
+    const auto choices = tab.findChildren<QComboBox*>(QStringLiteral("chance"));
+    ASSERT_EQ(choices.size(), 1);
+    choices.front()->setCurrentIndex(choices.front()->count() - 1);
+    searchFiles({permanenceFile(dir, "tisch.txt", randomSpins(3000))}, 2);
+    ASSERT_EQ(table()->model()->rowCount(), 3 * (2 + 4));
+    QStringList figures;
+    for (int row = 0; row < table()->model()->rowCount(); ++row) {
+        figures << table()->model()->index(row, SearchModel::FigureText).data().toString();
+    }
+    for (const char* figure : {"rs", "gu", "th"}) {
+        EXPECT_TRUE(figures.contains(QString::fromLatin1(figure))) << figure;
+    }
+    choices.front()->setCurrentIndex(0);
 }
 
 // The figure is drawn as the user draws it: the old marks go, the new ones
