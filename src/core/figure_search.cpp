@@ -444,15 +444,10 @@ WindowCounter countWindows(std::span<const std::vector<SpinWord>> sequences,
 SearchResult searchFigures(std::span<const std::vector<SpinWord>> sequences,
                            const SearchSettings& settings, std::stop_token stop,
                            const SearchProgress& progress) {
-    const WindowCounter counter = countWindows(sequences, settings, stop, [&](double share) {
-        if (progress) {
-            progress(0.5 * share);
-        }
-    });
-    if (stop.stop_requested()) {
-        return stopped();
-    }
-    return evaluateSearch(counter, settings.gaps, stop, progress, 0.5);
+    const std::vector<std::vector<std::vector<SpinWord>>> colours{
+        {sequences.begin(), sequences.end()}};
+    const Chance rotSchwarz[] = {Chance::RotSchwarz};
+    return searchChances(colours, rotSchwarz, settings, stop, progress);
 }
 
 SearchResult searchChances(std::span<const std::vector<std::vector<SpinWord>>> sequences,
