@@ -2,8 +2,8 @@
 // occurrences, on one thread and on two; the summary gives the best of five
 // repetitions, as the NumPy program gives the best of its rounds.
 
-#include "core/figure_text.h"
-#include "core/simulation.h"
+#include "core/scan/simulation.h"
+#include "core/wheel/figure_text.h"
 #include "seconds_reporter.h"
 #include "two_threads.h"
 

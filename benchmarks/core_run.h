@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/colour.h"
-#include "core/figure.h"
-#include "core/random.h"
-#include "core/spin_source.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/figure.h"
+#include "core/wheel/random.h"
+#include "core/wheel/spin_source.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // numbers and testing the figure at every spin; the summary gives the best
 // of five repetitions.
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "core_run.h"
 #include "seconds_reporter.h"
 

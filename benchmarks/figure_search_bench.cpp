@@ -2,13 +2,13 @@
 // with gaps up to span 10 over 10,000,000 spins held in memory, against the
 // scan of "rr.s" over the same spins; the summary gives the best of five.
 
-#include "core/figure_search.h"
-#include "core/figure_text.h"
-#include "core/occurrence_scan.h"
-#include "core/random.h"
-#include "core/simulated_windows.h"
-#include "core/simulation.h"
-#include "core/spin_source.h"
+#include "core/batch/figure_search.h"
+#include "core/batch/simulated_windows.h"
+#include "core/scan/occurrence_scan.h"
+#include "core/scan/simulation.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/random.h"
+#include "core/wheel/spin_source.h"
 #include "seconds_reporter.h"
 #include "two_threads.h"
 

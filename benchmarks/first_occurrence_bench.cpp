@@ -8,11 +8,11 @@
 // "r.................rs" and "r.................rr"; the summary gives the
 // slower figure's.
 
-#include "core/absence_law.h"
-#include "core/figure_text.h"
-#include "core/first_occurrence.h"
-#include "core/gap_distribution.h"
-#include "core/start_law.h"
+#include "core/laws/absence_law.h"
+#include "core/laws/first_occurrence.h"
+#include "core/laws/gap_distribution.h"
+#include "core/laws/start_law.h"
+#include "core/wheel/figure_text.h"
 #include "seconds_reporter.h"
 
 #include <algorithm>

@@ -7,9 +7,9 @@
 #include "auswertung/evaluation_window.h"
 #include "auswertung/file_chooser.h"
 #include "auswertung/open_evaluation.h"
-#include "core/evaluation.h"
-#include "core/evaluation_folder.h"
-#include "core/figure_text.h"
+#include "core/batch/evaluation.h"
+#include "core/batch/evaluation_folder.h"
+#include "core/wheel/figure_text.h"
 #include "seconds_reporter.h"
 #include "two_threads.h"
 

@@ -4,7 +4,7 @@
 // long, so it is measured as the longest gap between two chances to repaint.
 
 #include "app/form1.h"
-#include "core/figure.h"
+#include "core/wheel/figure.h"
 #include "ui/message_box.h"
 #include "ui/text_box.h"
 

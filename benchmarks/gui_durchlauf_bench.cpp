@@ -4,7 +4,7 @@
 // spins, with itself at ten times the spins, and by the memory a run costs.
 
 #include "app/form1.h"
-#include "core/figure.h"
+#include "core/wheel/figure.h"
 #include "core_run.h"
 #include "seconds_reporter.h"
 #include "ui/text_box.h"

@@ -1,6 +1,6 @@
 // Storing one practice of 200 spins in the history database, as the window
 // does when a practice ends: one transaction, flushed to the disk.
-#include "core/random.h"
+#include "core/wheel/random.h"
 #include "seconds_reporter.h"
 #include "uebung/practice_store.h"
 

@@ -1,8 +1,8 @@
 // Loading a permanence of the largest accepted size, against the cheapest
 // pass over the same bytes that still finds every line: the ratio shows how
 // much the parser costs beyond touching the file.
-#include "core/limits.h"
-#include "core/permanence.h"
+#include "core/intake/permanence.h"
+#include "core/wheel/limits.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,10 +3,10 @@
 // session of 10^7 spins against the plain occurrence scan of the same
 // spins, both on one thread.
 
-#include "core/figure_text.h"
-#include "core/occurrence_scan.h"
-#include "core/simulation.h"
-#include "core/strategy_sessions.h"
+#include "core/scan/occurrence_scan.h"
+#include "core/scan/simulation.h"
+#include "core/strategy/strategy_sessions.h"
+#include "core/wheel/figure_text.h"
 #include "seconds_reporter.h"
 
 #include <cstdio>

@@ -2,10 +2,10 @@
 // read outside the bytes, and what it hands on must hold what the run and the
 // window rely on. The bytes also go through a real file and the intake both
 // front ends read with, which must hand the parser exactly those bytes.
-#include "core/permanence.h"
-#include "core/permanence_intake.h"
-#include "core/roulette_number.h"
-#include "core/text_encoding.h"
+#include "core/intake/permanence.h"
+#include "core/intake/permanence_intake.h"
+#include "core/text/text_encoding.h"
+#include "core/wheel/roulette_number.h"
 
 #include <cstdint>
 #include <cstdio>

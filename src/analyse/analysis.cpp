@@ -1,12 +1,12 @@
 #include "analyse/analysis.h"
 
-#include "core/limits.h"
-#include "core/permanence_intake.h"
-#include "core/permanence_refusal.h"
-#include "core/random.h"
-#include "core/simulation.h"
-#include "core/spin_source.h"
-#include "core/text_encoding.h"
+#include "core/intake/permanence_intake.h"
+#include "core/intake/permanence_refusal.h"
+#include "core/scan/simulation.h"
+#include "core/text/text_encoding.h"
+#include "core/wheel/limits.h"
+#include "core/wheel/random.h"
+#include "core/wheel/spin_source.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "analyse/options.h"
-#include "core/absence_law.h"
-#include "core/first_occurrence.h"
-#include "core/gap_distribution.h"
-#include "core/occurrence_scan.h"
-#include "core/statistics.h"
+#include "core/laws/absence_law.h"
+#include "core/laws/first_occurrence.h"
+#include "core/laws/gap_distribution.h"
+#include "core/laws/statistics.h"
+#include "core/scan/occurrence_scan.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "analyse/fields.h"
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 
 #include <algorithm>
 #include <cmath>

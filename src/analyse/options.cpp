@@ -1,7 +1,7 @@
 #include "analyse/options.h"
 
-#include "core/figure_text.h"
-#include "core/window_counter.h"
+#include "core/batch/window_counter.h"
+#include "core/wheel/figure_text.h"
 
 #include <charconv>
 #include <limits>

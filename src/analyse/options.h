@@ -1,9 +1,9 @@
 #pragma once
 
 #include "analyse/strategy_options.h"
-#include "core/chance.h"
-#include "core/figure.h"
-#include "core/statistics.h"
+#include "core/laws/statistics.h"
+#include "core/wheel/chance.h"
+#include "core/wheel/figure.h"
 
 #include <cstdint>
 #include <optional>

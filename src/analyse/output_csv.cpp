@@ -3,7 +3,7 @@
 #include "analyse/output_total.h"
 #include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
-#include "core/formula_guard.h"
+#include "core/text/formula_guard.h"
 
 namespace sorvik1::analyse {
 

@@ -2,7 +2,7 @@
 #include "analyse/output.h"
 #include "analyse/terminal_text.h"
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "analyse/output_total.h"
 
-#include "core/evaluation.h"
+#include "core/batch/evaluation.h"
 
 #include <cmath>
 #include <map>

@@ -1,10 +1,10 @@
 #include "analyse/search_report.h"
 
 #include "analyse/terminal_text.h"
-#include "core/random.h"
-#include "core/search_input.h"
-#include "core/simulated_windows.h"
-#include "core/simulation.h"
+#include "core/batch/search_input.h"
+#include "core/batch/simulated_windows.h"
+#include "core/scan/simulation.h"
+#include "core/wheel/random.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "analyse/json_number.h"
 #include "analyse/terminal_text.h"
 
-#include "core/figure_text.h"
-#include "core/utf8.h"
+#include "core/text/utf8.h"
+#include "core/wheel/figure_text.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analyse/options.h"
-#include "core/figure_search.h"
+#include "core/batch/figure_search.h"
 
 #include <cstdint>
 #include <optional>

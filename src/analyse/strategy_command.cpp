@@ -1,10 +1,10 @@
 #include "analyse/strategy_report.h"
 
 #include "analyse/terminal_text.h"
-#include "core/figure_text.h"
-#include "core/limits.h"
-#include "core/permanence_sides.h"
-#include "core/random.h"
+#include "core/intake/permanence_sides.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/limits.h"
+#include "core/wheel/random.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/strategy_plan.h"
+#include "core/strategy/strategy_plan.h"
 
 #include <cstdint>
 #include <optional>

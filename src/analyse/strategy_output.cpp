@@ -4,8 +4,8 @@
 #include "analyse/output.h"
 #include "analyse/terminal_text.h"
 #include "analyse/value_text.h"
-#include "core/text_encoding.h"
-#include "core/utf8.h"
+#include "core/text/text_encoding.h"
+#include "core/text/utf8.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "analyse/options.h"
-#include "core/strategy_law.h"
-#include "core/strategy_run.h"
-#include "core/strategy_sessions.h"
+#include "core/strategy/strategy_law.h"
+#include "core/strategy/strategy_run.h"
+#include "core/strategy/strategy_sessions.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "analyse/terminal_text.h"
 
-#include "core/text_encoding.h"
+#include "core/text/text_encoding.h"
 
 #include <array>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour.h"
-#include "core/random.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/random.h"
 #include "run/decimal_text.h"
 #include "ui/trainer_view.h"
 

@@ -2,8 +2,8 @@
 // one change they may make, drawing a figure through its own handlers.
 #include "app/form1.h"
 
-#include "core/run_statistics.h"
-#include "core/spin_source.h"
+#include "core/trainer/run_statistics.h"
+#include "core/wheel/spin_source.h"
 #include "figure/figure_grid.h"
 #include "ui/file_list.h"
 #include "ui/flexgrid.h"

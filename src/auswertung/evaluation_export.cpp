@@ -1,7 +1,7 @@
 #include "auswertung/evaluation_export.h"
 
 #include "auswertung/evaluation_model.h"
-#include "core/formula_guard.h"
+#include "core/text/formula_guard.h"
 #include "ui/file_save.h"
 
 #include <QAbstractItemModel>

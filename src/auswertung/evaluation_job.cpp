@@ -1,7 +1,7 @@
 #include "auswertung/evaluation_job.h"
 
 #include "auswertung/job_failure.h"
-#include "core/evaluation_folder.h"
+#include "core/batch/evaluation_folder.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/evaluation.h"
+#include "core/batch/evaluation.h"
 #include "ui/background_job.h"
 
 #include <QObject>

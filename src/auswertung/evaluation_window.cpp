@@ -6,7 +6,7 @@
 #include "auswertung/file_chooser.h"
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"

@@ -10,7 +10,7 @@
 // starts, so later changes in the trainer leave the result alone.
 
 #include "auswertung/evaluation_job.h"
-#include "core/figure.h"
+#include "core/wheel/figure.h"
 
 #include <QDialog>
 

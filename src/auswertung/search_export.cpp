@@ -2,8 +2,8 @@
 
 #include "auswertung/evaluation_export.h"
 #include "auswertung/search_model.h"
-#include "core/count_significance.h"
-#include "core/figure_text.h"
+#include "core/laws/count_significance.h"
+#include "core/wheel/figure_text.h"
 
 QString searchCsv(const SearchModel& model, const QList<int>& rows) {
     QStringList lines{QStringLiteral("figur;spannweite;besetzt;vorkommen;erwartet;"

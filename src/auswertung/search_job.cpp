@@ -1,8 +1,8 @@
 #include "auswertung/search_job.h"
 
 #include "auswertung/job_failure.h"
-#include "core/evaluation_folder.h"
-#include "core/search_input.h"
+#include "core/batch/evaluation_folder.h"
+#include "core/batch/search_input.h"
 
 #include <QFile>
 

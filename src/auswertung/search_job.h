@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/figure_search.h"
+#include "core/batch/figure_search.h"
 #include "ui/background_job.h"
 
 #include <QObject>

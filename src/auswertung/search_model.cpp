@@ -1,6 +1,6 @@
 #include "auswertung/search_model.h"
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "ui/german_numbers.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "figure/figure_grid.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "ui/flexgrid.h"
 
 namespace figuregrid {

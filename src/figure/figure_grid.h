@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/limits.h"
+#include "core/wheel/limits.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "import/permanence_load.h"
 
-#include "core/permanence_intake.h"
-#include "core/permanence_refusal.h"
+#include "core/intake/permanence_intake.h"
+#include "core/intake/permanence_refusal.h"
 
 #include <QDir>
 #include <QFile>

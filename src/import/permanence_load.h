@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/permanence.h"
+#include "core/intake/permanence.h"
 
 #include <QString>
 

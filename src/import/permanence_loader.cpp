@@ -1,9 +1,9 @@
 #include "app/form1.h"
 
 #include "app/reserving_phase.h"
-#include "core/allocation_seam.h"
-#include "core/limits.h"
-#include "core/text_encoding.h"
+#include "core/system/allocation_seam.h"
+#include "core/text/text_encoding.h"
+#include "core/wheel/limits.h"
 #include "import/permanence_load.h"
 #include "ui/caption_label.h"
 #include "ui/dir_list.h"

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "core/report.h"
+#include "core/print/report.h"
 #include "ui/caption_label.h"
 #include "ui/clock.h"
 #include "ui/flexgrid.h"

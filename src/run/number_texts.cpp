@@ -1,6 +1,6 @@
 #include "run/number_texts.h"
 
-#include "core/leading_number.h"
+#include "core/text/leading_number.h"
 
 #include <array>
 

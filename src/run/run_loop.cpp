@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
-#include "core/figure.h"
-#include "core/spin_source.h"
+#include "core/wheel/figure.h"
+#include "core/wheel/spin_source.h"
 #include "ui/caption_label.h"
 
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "app/form1.h"
 
 #include "app/reserving_phase.h"
-#include "core/allocation_seam.h"
-#include "core/limits.h"
-#include "core/spin_source.h"
+#include "core/system/allocation_seam.h"
+#include "core/wheel/limits.h"
+#include "core/wheel/spin_source.h"
 #include "run/spin_column.h"
 #include "ui/caption_label.h"
 #include "ui/flexgrid.h"

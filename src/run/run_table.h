@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/cell_store.h"
-#include "core/spin_source.h"
+#include "core/store/cell_store.h"
+#include "core/wheel/spin_source.h"
 
 #include <array>
 #include <string_view>

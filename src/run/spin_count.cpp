@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "core/spin_count.h"
+#include "core/intake/spin_count.h"
 #include "ui/text_box.h"
 
 #include <QPushButton>

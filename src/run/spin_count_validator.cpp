@@ -1,6 +1,6 @@
 #include "run/spin_count_validator.h"
 
-#include "core/spin_count.h"
+#include "core/intake/spin_count.h"
 
 QValidator::State SpinCountValidator::validate(QString& input, int&) const {
     const QByteArray utf8 = input.toUtf8();

@@ -1,6 +1,6 @@
 #include "stats/chart_input.h"
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "ui/german_numbers.h"
 
 QString chartTitleOf(const ChartInput& input) {

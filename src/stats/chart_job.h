@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/absence_law.h"
-#include "core/course.h"
-#include "core/gap_distribution.h"
-#include "core/occurrence_scan.h"
-#include "core/start_law.h"
+#include "core/laws/absence_law.h"
+#include "core/laws/gap_distribution.h"
+#include "core/laws/start_law.h"
+#include "core/scan/occurrence_scan.h"
+#include "core/trainer/course.h"
 #include "ui/background_job.h"
 #include "ui/trainer_view.h"
 

@@ -1,6 +1,6 @@
 #include "stats/chart_panel.h"
 
-#include "core/statistics.h"
+#include "core/laws/statistics.h"
 #include "stats/chart_view.h"
 #include "ui/german_numbers.h"
 

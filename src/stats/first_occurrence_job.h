@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/figure.h"
-#include "core/first_occurrence.h"
+#include "core/laws/first_occurrence.h"
+#include "core/wheel/figure.h"
 #include "ui/background_job.h"
 
 #include <QObject>

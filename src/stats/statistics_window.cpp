@@ -1,7 +1,7 @@
 #include "stats/statistics_window.h"
 
-#include "core/figure_text.h"
-#include "core/run_statistics.h"
+#include "core/trainer/run_statistics.h"
+#include "core/wheel/figure_text.h"
 #include "stats/chart_input.h"
 #include "stats/chart_panel.h"
 #include "stats/statistics_view.h"

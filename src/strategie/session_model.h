@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/strategy_run.h"
+#include "core/strategy/strategy_run.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/strategy_law.h"
-#include "core/strategy_run.h"
+#include "core/strategy/strategy_law.h"
+#include "core/strategy/strategy_run.h"
 
 #include <QWidget>
 

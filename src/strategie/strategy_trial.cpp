@@ -1,7 +1,7 @@
 #include "strategie/strategy_trial.h"
 
-#include "core/evaluation_folder.h"
-#include "core/permanence_sides.h"
+#include "core/batch/evaluation_folder.h"
+#include "core/intake/permanence_sides.h"
 
 #include <algorithm>
 

@@ -5,12 +5,12 @@
 // while it runs. Standard library only, so a test can hold its numbers
 // against the command-line tool's.
 
-#include "core/chance.h"
-#include "core/colour.h"
-#include "core/figure.h"
-#include "core/strategy_law.h"
-#include "core/strategy_run.h"
-#include "core/strategy_sessions.h"
+#include "core/strategy/strategy_law.h"
+#include "core/strategy/strategy_run.h"
+#include "core/strategy/strategy_sessions.h"
+#include "core/wheel/chance.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/figure.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "strategie/strategy_window.h"
 
 #include "auswertung/file_chooser.h"
-#include "core/figure_text.h"
-#include "core/random.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/random.h"
 #include "strategie/journal_model.h"
 #include "strategie/session_model.h"
 #include "strategie/strategy_charts.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour.h"
-#include "core/practice.h"
+#include "core/trainer/practice.h"
+#include "core/wheel/colour.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/practice.h"
-#include "core/random.h"
+#include "core/trainer/practice.h"
+#include "core/wheel/random.h"
 #include "uebung/practice_record.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/practice.h"
+#include "core/trainer/practice.h"
 #include "uebung/practice_session.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "uebung/practice_window.h"
 
-#include "core/figure_text.h"
-#include "core/roulette_number.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/roulette_number.h"
 #include "uebung/history_view.h"
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"

@@ -1,6 +1,6 @@
 #include "uebung/spin_strip.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "uebung/practice_texts.h"
 
 #include <QPainter>

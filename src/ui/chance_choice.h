@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/chance.h"
+#include "core/wheel/chance.h"
 
 class QComboBox;
 class QWidget;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/safe_save.h"
+#include "core/system/safe_save.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ui/flexgrid_model.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "ui/look.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/cell_store.h"
+#include "core/store/cell_store.h"
 #include "ui/flexgrid.h"
 
 #include <QAbstractTableModel>

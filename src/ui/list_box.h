@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/text_list.h"
+#include "core/store/text_list.h"
 
 #include <QListView>
 

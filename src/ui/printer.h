@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/text_page.h"
+#include "core/print/text_page.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/report.h"
-#include "core/text_page.h"
+#include "core/print/report.h"
+#include "core/print/text_page.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/colour.h"
-#include "core/figure.h"
-#include "core/run_statistics.h"
-#include "core/zero_rule.h"
+#include "core/trainer/run_statistics.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/figure.h"
+#include "core/wheel/zero_rule.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Buttons, covers, captions and the count box, against the state.
 #include "invariants.h"
 
-#include "core/spin_count.h"
+#include "core/intake/spin_count.h"
 #include "session.h"
 #include "ui/caption_label.h"
 #include "ui/list_box.h"

@@ -1,7 +1,7 @@
 // Clicks in the figure grid, Setzen, Absetzen, OK and Reset, judged against
 // the grid's cells before the action.
 #include "action.h"
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "effect_rules.h"
 #include "effects.h"
 #include "scripted_message_box.h"

@@ -2,7 +2,7 @@
 // its own colour and column.
 #include "invariants.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "session.h"
 #include "ui/flexgrid.h"
 

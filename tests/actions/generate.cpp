@@ -1,7 +1,7 @@
 #include "generate.h"
 
 #include "choice.h"
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "permanence_folder.h"
 #include "session.h"
 #include "targets.h"

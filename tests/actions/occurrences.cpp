@@ -1,8 +1,8 @@
 #include "occurrences.h"
 
 #include "app/form1.h"
-#include "core/colour.h"
-#include "core/roulette_number.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/roulette_number.h"
 
 int storedNumber(const Form1& f, std::int64_t n) {
     const auto i = static_cast<std::size_t>(n);

@@ -1,6 +1,6 @@
 #include "permanence_folder.h"
 
-#include "core/limits.h"
+#include "core/wheel/limits.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // with the occurrences counted afresh.
 #include "invariants.h"
 
-#include "core/colour.h"
-#include "core/roulette_number.h"
+#include "core/wheel/colour.h"
+#include "core/wheel/roulette_number.h"
 #include "occurrences.h"
 #include "permanence_folder.h"
 #include "session.h"

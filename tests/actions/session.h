@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "core/figure.h"
+#include "core/wheel/figure.h"
 
 #include <cstdint>
 #include <optional>

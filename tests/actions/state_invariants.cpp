@@ -2,7 +2,7 @@
 // the loaded permanence.
 #include "invariants.h"
 
-#include "core/limits.h"
+#include "core/wheel/limits.h"
 #include "permanence_folder.h"
 #include "session.h"
 #include "ui/list_box.h"

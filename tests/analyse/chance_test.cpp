@@ -1,8 +1,8 @@
 #include "analyse/command.h"
-#include "core/evaluation.h"
-#include "core/figure_text.h"
-#include "core/permanence_intake.h"
-#include "core/roulette_number.h"
+#include "core/batch/evaluation.h"
+#include "core/intake/permanence_intake.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/roulette_number.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 #include "analyse/command.h"
 
 #include "../core/failing_worker.h"
-#include "core/allocation_seam.h"
+#include "core/system/allocation_seam.h"
 
 #include <gtest/gtest.h>
 

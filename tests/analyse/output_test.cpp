@@ -1,6 +1,6 @@
 #include "analyse/output.h"
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "analyse/command.h"
 #include "analyse/strategy_report.h"
-#include "core/figure_text.h"
-#include "core/permanence_intake.h"
-#include "core/roulette_number.h"
-#include "core/strategy_law.h"
-#include "core/strategy_run.h"
+#include "core/intake/permanence_intake.h"
+#include "core/strategy/strategy_law.h"
+#include "core/strategy/strategy_run.h"
+#include "core/wheel/figure_text.h"
+#include "core/wheel/roulette_number.h"
 
 #include <gtest/gtest.h>
 

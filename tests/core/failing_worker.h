@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/allocation_seam.h"
+#include "core/system/allocation_seam.h"
 
 #include <atomic>
 #include <chrono>

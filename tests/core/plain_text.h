@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/text_page.h"
-#include "core/utf8.h"
+#include "core/print/text_page.h"
+#include "core/text/utf8.h"
 
 #include <string>
 #include <vector>

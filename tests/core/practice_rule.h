@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/figure.h"
-#include "core/practice.h"
-#include "core/spin_source.h"
+#include "core/trainer/practice.h"
+#include "core/wheel/figure.h"
+#include "core/wheel/spin_source.h"
 
 #include <cstdint>
 #include <optional>

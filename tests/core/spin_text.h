@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/figure.h"
-#include "core/limits.h"
-#include "core/spin_source.h"
+#include "core/wheel/figure.h"
+#include "core/wheel/limits.h"
+#include "core/wheel/spin_source.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "ui/clock.h"
 #include "ui/trainer_view.h"
 

@@ -2,7 +2,7 @@
 // folder's file system holds, and prints what became of it: the save's
 // error number, the old file's content and how many entries the folder has.
 // Run in a tiny file system, for the safe save's full-disk test.
-#include "core/safe_save.h"
+#include "core/system/safe_save.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Stores practices into the database named on the command line, one after
 // another until it is killed, so that a test can cut a write off anywhere.
 // Says "bereit" once the database is open.
-#include "core/random.h"
+#include "core/wheel/random.h"
 #include "uebung/practice_store.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "analyse/analysis.h"
 #include "analyse/output.h"
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 
 #include <QClipboard>
 #include <QItemSelectionModel>

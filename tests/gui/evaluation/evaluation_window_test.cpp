@@ -2,7 +2,7 @@
 
 #include "case_name.h"
 
-#include "core/allocation_seam.h"
+#include "core/system/allocation_seam.h"
 
 #include <QAction>
 #include <QComboBox>

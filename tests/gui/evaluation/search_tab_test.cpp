@@ -2,7 +2,7 @@
 
 #include "auswertung/search_model.h"
 #include "auswertung/search_tab.h"
-#include "core/random.h"
+#include "core/wheel/random.h"
 #include "figure/figure_grid.h"
 
 #include <QAbstractItemModel>

@@ -1,4 +1,4 @@
-#include "core/random.h"
+#include "core/wheel/random.h"
 #include "uebung/practice_store.h"
 
 #include "practice/practice_sql.h"

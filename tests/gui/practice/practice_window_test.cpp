@@ -1,7 +1,7 @@
 #include "practice/practice_fixture.h"
 
 #include "../core/practice_rule.h"
-#include "core/random.h"
+#include "core/wheel/random.h"
 #include "uebung/history_view.h"
 #include "uebung/practice_texts.h"
 #include "uebung/spin_strip.h"

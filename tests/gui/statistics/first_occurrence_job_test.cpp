@@ -1,6 +1,6 @@
 #include "stats/first_occurrence_job.h"
 
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 
 #include <QSignalSpy>
 #include <QTest>

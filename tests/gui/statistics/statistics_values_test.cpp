@@ -1,8 +1,8 @@
 #include "statistics/statistics_steps.h"
 
-#include "core/figure_text.h"
-#include "core/first_occurrence.h"
-#include "core/run_statistics.h"
+#include "core/laws/first_occurrence.h"
+#include "core/trainer/run_statistics.h"
+#include "core/wheel/figure_text.h"
 #include "trainer/figure_steps.h"
 
 #include <QLocale>

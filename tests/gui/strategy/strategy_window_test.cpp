@@ -4,7 +4,7 @@
 #include "fake_trainer_view.h"
 
 #include "analyse/command.h"
-#include "core/figure_text.h"
+#include "core/wheel/figure_text.h"
 #include "strategie/session_model.h"
 #include "strategie/strategy_input.h"
 #include "strategie/strategy_window.h"

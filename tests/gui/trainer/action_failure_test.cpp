@@ -1,7 +1,7 @@
 #include "case_name.h"
 #include "trainer/run_fixture.h"
 
-#include "core/allocation_seam.h"
+#include "core/system/allocation_seam.h"
 #include "ui/dir_list.h"
 #include "ui/file_list.h"
 #include "ui/flexgrid.h"

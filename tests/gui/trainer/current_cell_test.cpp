@@ -2,7 +2,7 @@
 // latest spin from it: the selection green would read as a zero.
 #include "trainer/run_fixture.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "ui/look.h"
 
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "case_name.h"
 #include "window_fixture.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 #include "ui/flexgrid.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "trainer/run_fixture.h"
 
-#include "core/colour.h"
+#include "core/wheel/colour.h"
 
 #include <QTest>
 

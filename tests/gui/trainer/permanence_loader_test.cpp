@@ -1,7 +1,7 @@
 #include "case_name.h"
 #include "trainer/import_fixture.h"
 
-#include "core/permanence_intake.h"
+#include "core/intake/permanence_intake.h"
 #include "ui/caption_label.h"
 #include "ui/text_box.h"
 

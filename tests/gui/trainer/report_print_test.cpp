@@ -1,4 +1,4 @@
-#include "core/report.h"
+#include "core/print/report.h"
 #include "trainer/print_support.h"
 #include "ui/clock.h"
 #include "ui/qt_printer.h"

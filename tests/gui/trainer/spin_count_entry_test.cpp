@@ -1,6 +1,6 @@
 #include "trainer/run_fixture.h"
 
-#include "core/limits.h"
+#include "core/wheel/limits.h"
 
 #include <QTest>
 

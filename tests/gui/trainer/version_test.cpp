@@ -1,6 +1,6 @@
 // The window's title and the printed page carry the version in their own
 // fixed forms; they must follow the project's version when it changes.
-#include "core/report.h"
+#include "core/print/report.h"
 #include "window_fixture.h"
 
 #include <algorithm>
