@@ -5,13 +5,13 @@
 
 #include "app/form1.h"
 #include "auswertung/evaluation_window.h"
-#include "auswertung/file_chooser.h"
 #include "auswertung/open_evaluation.h"
 #include "core/batch/evaluation.h"
 #include "core/batch/evaluation_folder.h"
 #include "core/wheel/figure_text.h"
 #include "seconds_reporter.h"
 #include "two_threads.h"
+#include "ui/file_chooser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

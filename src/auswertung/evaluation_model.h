@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/batch/evaluation.h"
+#include "ui/spreadsheet_export.h"
 
 #include <QAbstractTableModel>
 
@@ -33,9 +34,8 @@ class EvaluationModel : public QAbstractTableModel {
     // How far the evaluation behind the rows has come.
     enum class Stage { Running, Complete, Cancelled };
     // True on the row of all files together.
-    static constexpr int totalRole = Qt::UserRole + 1;
-    // A value as the machine reads it: numbers as numbers, texts as texts.
-    static constexpr int valueRole = Qt::UserRole + 2;
+    static constexpr int totalRole = spreadsheetTotalRole;
+    static constexpr int valueRole = spreadsheetValueRole;
 
     explicit EvaluationModel(QObject* parent = nullptr);
 

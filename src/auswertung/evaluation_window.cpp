@@ -1,16 +1,16 @@
 #include "auswertung/evaluation_window.h"
 
 #include "auswertung/evaluation_charts.h"
-#include "auswertung/evaluation_export.h"
 #include "auswertung/evaluation_model.h"
-#include "auswertung/file_chooser.h"
 #include "auswertung/search_tab.h"
 #include "auswertung/total_last_proxy.h"
 #include "core/wheel/figure_text.h"
 #include "ui/chance_choice.h"
+#include "ui/file_chooser.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/shipped_data.h"
+#include "ui/spreadsheet_export.h"
 #include "ui/trainer_view.h"
 
 #include <QApplication>

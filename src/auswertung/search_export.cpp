@@ -1,9 +1,9 @@
 #include "auswertung/search_export.h"
 
-#include "auswertung/evaluation_export.h"
 #include "auswertung/search_model.h"
 #include "core/laws/count_significance.h"
 #include "core/wheel/figure_text.h"
+#include "ui/spreadsheet_export.h"
 
 QString searchCsv(const SearchModel& model, const QList<int>& rows) {
     QStringList lines{QStringLiteral("figur;spannweite;besetzt;vorkommen;erwartet;"

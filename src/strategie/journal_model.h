@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/strategy/strategy_run.h"
+#include "ui/spreadsheet_export.h"
 
 #include <QAbstractTableModel>
 
@@ -13,7 +14,7 @@ class JournalModel : public QAbstractTableModel {
 
   public:
     enum Column { Bet, Spin, Stake, Outcome, Capital, columnCount_ };
-    static constexpr int valueRole = Qt::UserRole + 2;
+    static constexpr int valueRole = spreadsheetValueRole;
 
     explicit JournalModel(QObject* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/strategy/strategy_run.h"
+#include "ui/spreadsheet_export.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -36,8 +37,8 @@ class SessionModel : public QAbstractTableModel {
         columnCount_
     };
     // The roles the spreadsheet export reads.
-    static constexpr int totalRole = Qt::UserRole + 1;
-    static constexpr int valueRole = Qt::UserRole + 2;
+    static constexpr int totalRole = spreadsheetTotalRole;
+    static constexpr int valueRole = spreadsheetValueRole;
 
     explicit SessionModel(QObject* parent = nullptr);
 

@@ -1,6 +1,5 @@
 #include "strategie/strategy_window.h"
 
-#include "auswertung/file_chooser.h"
 #include "core/wheel/figure_text.h"
 #include "core/wheel/random.h"
 #include "strategie/journal_model.h"
@@ -9,6 +8,7 @@
 #include "strategie/strategy_input.h"
 #include "strategie/strategy_texts.h"
 #include "ui/chance_choice.h"
+#include "ui/file_chooser.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
 #include "ui/placement.h"

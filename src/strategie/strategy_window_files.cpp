@@ -1,12 +1,12 @@
 // The strategy window's files: choosing permanences, and the tables as CSV
 // files and on the clipboard.
-#include "auswertung/evaluation_export.h"
-#include "auswertung/file_chooser.h"
 #include "strategie/journal_model.h"
 #include "strategie/session_model.h"
 #include "strategie/strategy_window.h"
+#include "ui/file_chooser.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"
+#include "ui/spreadsheet_export.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,8 +4,8 @@
 
 #include "auswertung/evaluation_model.h"
 #include "auswertung/evaluation_window.h"
-#include "auswertung/file_chooser.h"
 #include "auswertung/open_evaluation.h"
+#include "ui/file_chooser.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,5 @@
-#include "auswertung/evaluation_export.h"
+#include "ui/spreadsheet_export.h"
 
-#include "auswertung/evaluation_model.h"
 #include "core/text/formula_guard.h"
 #include "ui/file_save.h"
 
@@ -37,7 +36,7 @@ namespace {
 // agrees with the command-line tool to the last digit; a value that does
 // not exist stays an empty cell.
 QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
-    const QVariant value = model.data(index, EvaluationModel::valueRole);
+    const QVariant value = model.data(index, spreadsheetValueRole);
     switch (value.typeId()) {
     case QMetaType::Double:
         return spreadsheetNumber(value.toDouble());
@@ -46,7 +45,7 @@ QString csvCell(const QAbstractItemModel& model, const QModelIndex& index) {
     default:
         break;
     }
-    const QString text = model.data(index, EvaluationModel::totalRole).toBool()
+    const QString text = model.data(index, spreadsheetTotalRole).toBool()
                              ? model.data(index, Qt::DisplayRole).toString()
                              : value.toString();
     return spreadsheetText(text);
@@ -74,7 +73,7 @@ QString shownCell(const QAbstractItemModel& model, const QModelIndex& index) {
     // Spreadsheets run pasted formulas too; the numbers shown are the
     // program's own.
     QString shown = model.data(index, Qt::DisplayRole).toString();
-    if (!isNumber(model.data(index, EvaluationModel::valueRole))) {
+    if (!isNumber(model.data(index, spreadsheetValueRole))) {
         shown = formulaGuarded(shown);
     }
     // A tab or line break inside a cell would split it.

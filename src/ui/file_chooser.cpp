@@ -1,4 +1,4 @@
-#include "auswertung/file_chooser.h"
+#include "ui/file_chooser.h"
 
 #include <QFileDialog>
 

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// The standard file dialogs of the evaluation window, behind a seam so that
+// The standard file dialogs of the windows that read many permanences, behind a seam so that
 // tests answer them. An empty answer means the user cancelled.
 class FileChooser {
   public:

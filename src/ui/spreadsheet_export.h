@@ -2,8 +2,15 @@
 
 #include <QList>
 #include <QString>
+#include <Qt>
 
 class QAbstractItemModel;
+
+// What a model offers the export beside the shown text: whether a row is the
+// total row, and a cell's value as a machine reads it (numbers as numbers,
+// texts as texts).
+inline constexpr int spreadsheetTotalRole = Qt::UserRole + 1;
+inline constexpr int spreadsheetValueRole = Qt::UserRole + 2;
 
 // The result table as text for other programs, rows in the order given.
 
