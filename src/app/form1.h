@@ -185,8 +185,16 @@ class Form1 : public QWidget, public TrainerView {
     void prepareRun();
     void runLoop();
     void endRun();
-    void spinStep(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
-    void figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure);
+    // Runs the spins `first` .. `last` as that many single steps would and
+    // returns the last spin run; when halting at a figure, that is the spin
+    // that ends an occurrence, if one ends before `last`.
+    std::int64_t runSpins(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure,
+                          std::int64_t first, std::int64_t last, bool haltAtFigure);
+    void showSpins(const sorvik1::SpinSource& spins, std::int64_t first, std::int64_t last);
+    // Lists the spin when the figure starts there; true when it does.
+    bool figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure,
+                    std::int64_t start);
+    void countOccurrences(std::int64_t found);
     sorvik1::SpinSource spinSource() const;
     sorvik1::Random random_{0};
     DecimalText wurfText_;

@@ -10,17 +10,25 @@
 #include <charconv>
 #include <cmath>
 
-void Form1::figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure) {
-    const auto start = static_cast<std::int64_t>(wurf);
+bool Form1::figureTest(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure,
+                       std::int64_t start) {
     if (!figure.startsAt(spins, start)) {
-        return;
+        return false;
     }
     figbeiwurf = static_cast<double>(start + figure.span() - 1);
     std::array<char, 24> entry{};
     const auto end = std::to_chars(entry.data(), entry.data() + entry.size(), start).ptr;
     Liste->addItem(std::string_view(entry.data(), static_cast<std::size_t>(end - entry.data())));
-    const auto found = static_cast<std::int64_t>(mengeText_.valueOf(lmenge->caption()));
-    lmenge->setCaption(mengeText_(found + 1));
+    return true;
+}
+
+// Adds the occurrences found to the count the label shows.
+void Form1::countOccurrences(std::int64_t found) {
+    if (found == 0) {
+        return;
+    }
+    const auto counted = static_cast<std::int64_t>(mengeText_.valueOf(lmenge->caption()));
+    lmenge->setCaption(mengeText_(counted + found));
 }
 
 void Form1::Liste_Click() {

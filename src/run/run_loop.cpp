@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 namespace {
@@ -34,26 +35,40 @@ sorvik1::SpinSource Form1::spinSource() const {
 }
 
 void Form1::runLoop() {
-    const sorvik1::SpinSource spins = spinSource();
-    const sorvik1::Figure figure = sorvik1::Figure::fromGrid(figur, figanfang, figende);
-    for (;;) {
-        if (!(wurf < anzahl)) {
-            endRun();
-            return;
-        }
-        spinStep(spins, figure);
-        if (Option1[1]->isChecked()) {
-            continue;
-        }
-        if (Option1[2]->isChecked()) {
-            if (figbeiwurf == wurf) {
-                figbeiwurf = 0;
-                return;
-            }
-            continue;
-        }
+    if (!(wurf < anzahl)) {
+        endRun();
         return;
     }
+    // A single step runs one spin; a run through runs to the end, and one
+    // that halts at a figure up to the spin that ends an occurrence.
+    const bool through = Option1[1]->isChecked();
+    const bool halting = Option1[2]->isChecked();
+    const auto first = static_cast<std::int64_t>(wurf) + 1;
+    const auto last = through || halting ? static_cast<std::int64_t>(std::ceil(anzahl)) : first;
+    const sorvik1::Figure figure = sorvik1::Figure::fromGrid(figur, figanfang, figende);
+    const std::int64_t reached = runSpins(spinSource(), figure, first, last, halting);
+    if (halting && figbeiwurf == static_cast<double>(reached)) {
+        figbeiwurf = 0;
+        return;
+    }
+    if (through || halting) {
+        endRun();
+    }
+}
+
+std::int64_t Form1::runSpins(const sorvik1::SpinSource& spins, const sorvik1::Figure& figure,
+                             std::int64_t first, std::int64_t last, bool haltAtFigure) {
+    std::int64_t found = 0;
+    std::int64_t spin = first;
+    for (;; ++spin) {
+        found += figureTest(spins, figure, spin) ? 1 : 0;
+        if (spin == last || (haltAtFigure && figbeiwurf == static_cast<double>(spin))) {
+            break;
+        }
+    }
+    showSpins(spins, first, spin);
+    countOccurrences(found);
+    return spin;
 }
 
 void Form1::endRun() {

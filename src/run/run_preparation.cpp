@@ -63,7 +63,7 @@ void Form1::prepareRun() {
     tabelle2->setRows(static_cast<int>(spins) + 1);
     tabelle2->setCol(0);
     // Every row shows its number, the row after the last spin too.
-    tabelle2->setDerivedTexts(static_cast<int>(spins) + 1);
+    tabelle2->setDerivedTexts(0, static_cast<int>(spins) + 1);
     tabelle2->setRow(static_cast<int>(spins));
     fitSpinColumn(*tabelle2, QString::number(spins + 1), 3);
     okdruck->setEnabled(true);

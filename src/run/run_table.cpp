@@ -5,15 +5,6 @@
 
 #include <charconv>
 
-namespace {
-
-constexpr int labelColumn = 0;
-constexpr int redColumn = 1;
-constexpr int blackColumn = 2;
-constexpr int numberColumn = 4;
-
-} // namespace
-
 RunTableCells::RunTableCells(const Form1& form) : form_(form) {
     for (std::size_t n = 0; n < numberTexts_.size(); ++n) {
         numberTexts_[n] = numberUtf8(static_cast<int>(n));
@@ -31,19 +22,19 @@ inline int RunTableCells::number(int row) const {
 }
 
 std::string_view RunTableCells::text(int row, int col, TextBuffer& buffer) const {
-    if (col == labelColumn) {
+    if (col == runcolumn::label) {
         const std::int64_t label = std::int64_t{row} + 1;
         const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), label).ptr;
         return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
     }
-    if (col == numberColumn) {
+    if (col == runcolumn::number) {
         return numberTexts_[static_cast<std::size_t>(number(row))];
     }
     return {};
 }
 
 std::uint32_t RunTableCells::colour(int row, int col) const {
-    if (col != redColumn && col != blackColumn) {
+    if (col != runcolumn::red && col != runcolumn::black) {
         return 0;
     }
     const int n = number(row);
@@ -51,7 +42,7 @@ std::uint32_t RunTableCells::colour(int row, int col) const {
         return sorvik1::cellZero;
     }
     const sorvik1::Farbcode colour = form_.farbe[static_cast<std::size_t>(n)];
-    if (col == redColumn) {
+    if (col == runcolumn::red) {
         return colour == sorvik1::red ? sorvik1::cellRed : 0;
     }
     return colour == sorvik1::black ? sorvik1::cellBlack : 0;

@@ -8,6 +8,14 @@
 
 class Form1;
 
+// The columns of the run table.
+namespace runcolumn {
+constexpr int label = 0;
+constexpr int red = 1;
+constexpr int black = 2;
+constexpr int number = 4;
+} // namespace runcolumn
+
 // The cells of the run table `tabelle2` as the run writes them, derived from
 // the trainer's spins: row r belongs to spin r + 1; column 0 numbers the row,
 // column 4 shows the spin's number, column 1 is red for a red spin and

@@ -117,8 +117,13 @@ void FlexGrid::setText(std::string_view utf8) {
     scheduleFlush();
 }
 
-void FlexGrid::setDerivedTexts(int rows) {
-    model_->cells().setDerivedTexts(col_, rows);
+void FlexGrid::setDerivedTexts(int from, int to) {
+    model_->cells().setDerivedTexts(col_, from, to);
+    scheduleFlush();
+}
+
+void FlexGrid::setDerivedColours(int from, int to) {
+    model_->cells().setDerivedColours(col_, from, to);
     scheduleFlush();
 }
 

@@ -53,9 +53,13 @@ class FlexGrid : public QTableView {
     void setText(const QString& text);
     void setText(std::string_view utf8);
     QString text() const;
-    // Gives the first `rows` rows of the current column the texts the cell
+    // Gives rows `from` .. `to` - 1 of the current column the texts the cell
     // source derives, as writing each of them would; the current cell stays.
-    void setDerivedTexts(int rows);
+    void setDerivedTexts(int from, int to);
+    // Gives rows `from` .. `to` - 1 of the current column the colours the
+    // cell source derives, none where it derives none, as setting each of
+    // them would; the current cell stays.
+    void setDerivedColours(int from, int to);
     // Text of any cell, for reading the grid without moving the current cell.
     QString textAt(int row, int col) const;
 

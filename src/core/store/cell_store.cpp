@@ -29,6 +29,22 @@ bool sameText(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Sets the bits from .. to - 1, whole words at a time where it can.
+void setBits(std::vector<std::uint64_t>& bits, std::size_t from, std::size_t to) {
+    for (; from < to && from % 64 != 0; ++from) {
+        bits[from / 64] |= std::uint64_t{1} << (from % 64);
+    }
+    const std::size_t whole = to / 64;
+    if (from / 64 < whole) {
+        std::fill(bits.begin() + static_cast<std::ptrdiff_t>(from / 64),
+                  bits.begin() + static_cast<std::ptrdiff_t>(whole), ~std::uint64_t{0});
+        from = whole * 64;
+    }
+    for (; from < to; ++from) {
+        bits[from / 64] |= std::uint64_t{1} << (from % 64);
+    }
+}
+
 template <typename Map> void eraseRowsFrom(Map& cells, int rows, int cols) {
     std::erase_if(cells, [&](const auto& cell) {
         return cell.first / static_cast<std::uint64_t>(cols) >= static_cast<std::uint64_t>(rows);
@@ -123,26 +139,34 @@ void CellStore::setText(int row, int col, std::string_view utf8) {
     }
 }
 
-void CellStore::setDerivedTexts(int col, int rows) {
-    rows = std::min(rows, rows_);
-    if (col < 0 || col >= cols() || rows <= 0 || !source_) {
+// Marks rows from .. to - 1 of the column as showing what the source
+// derives and drops their own values.
+template <typename Map>
+void CellStore::deriveRows(Bits Column::*bits, Map& own, int col, int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, rows_);
+    if (col < 0 || col >= cols() || from >= to || !source_) {
         return;
     }
-    if (!ownTexts_.empty()) {
-        std::erase_if(ownTexts_, [&](const auto& cell) {
-            return cell.first % static_cast<std::uint64_t>(cols()) ==
-                       static_cast<std::uint64_t>(col) &&
-                   cell.first / static_cast<std::uint64_t>(cols()) <
-                       static_cast<std::uint64_t>(rows);
+    if (!own.empty()) {
+        const auto columns = static_cast<std::uint64_t>(cols());
+        std::erase_if(own, [&](const auto& cell) {
+            const std::uint64_t row = cell.first / columns;
+            return cell.first % columns == static_cast<std::uint64_t>(col) &&
+                   row >= static_cast<std::uint64_t>(from) && row < static_cast<std::uint64_t>(to);
         });
     }
-    Bits& bits = columns_[static_cast<std::size_t>(col)].texts;
-    mark(bits, 0, true);
-    const auto full = static_cast<std::size_t>(rows) / 64;
-    std::fill_n(bits.begin(), full, ~std::uint64_t{0});
-    if (const int rest = rows % 64; rest != 0) {
-        bits[full] |= (std::uint64_t{1} << rest) - 1;
-    }
+    Bits& column = columns_[static_cast<std::size_t>(col)].*bits;
+    mark(column, from, true);
+    setBits(column, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+}
+
+void CellStore::setDerivedTexts(int col, int from, int to) {
+    deriveRows(&Column::texts, ownTexts_, col, from, to);
+}
+
+void CellStore::setDerivedColours(int col, int from, int to) {
+    deriveRows(&Column::colours, ownColours_, col, from, to);
 }
 
 std::string CellStore::text(int row, int col) const {

@@ -49,9 +49,12 @@ class CellStore {
     void reserveRows(int rows, int textCol);
 
     void setText(int row, int col, std::string_view utf8);
-    // Writes into rows 0 .. rows - 1 of column `col` the texts the source
+    // Writes into rows `from` .. `to` - 1 of column `col` the texts the source
     // derives, as setText with each of them would, without formatting them.
-    void setDerivedTexts(int col, int rows);
+    void setDerivedTexts(int col, int from, int to);
+    // Gives rows `from` .. `to` - 1 of column `col` the colours the source
+    // derives, none where it derives none, as setColour with each would.
+    void setDerivedColours(int col, int from, int to);
     std::string text(int row, int col) const;
 
     // Colour value 0 means the cell has no colour of its own.
@@ -74,6 +77,8 @@ class CellStore {
     void fitRows(Bits& bits) const;
     void makeBits(Bits& bits) const;
     void mark(Bits& bits, int row, bool derived) const;
+    template <typename Map>
+    void deriveRows(Bits Column::*bits, Map& own, int col, int from, int to);
 
     int rows_;
     std::vector<Column> columns_;

@@ -132,7 +132,7 @@ TEST(CellStore, CellsWithASourceReadBackWhatWasWritten) {
     EXPECT_EQ(cells.colour(69, 1), 0u);
     cells.setText(2, 0, "own");
     cells.setText(100, 0, "kept");
-    cells.setDerivedTexts(0, 65);
+    cells.setDerivedTexts(0, 0, 65);
     EXPECT_EQ(cells.text(2, 0), "3");
     EXPECT_EQ(cells.text(64, 0), "65");
     EXPECT_EQ(cells.text(65, 0), "");
@@ -140,4 +140,25 @@ TEST(CellStore, CellsWithASourceReadBackWhatWasWritten) {
     cells.clear();
     EXPECT_EQ(cells.text(0, 0), "");
     EXPECT_EQ(cells.colour(0, 1), 0u);
+}
+
+// A range written at once covers exactly its rows, across whole words of
+// bits and partial ones, and its cells drop what was written before.
+TEST(CellStore, DerivedRangesCoverExactlyTheirRows) {
+    CellStore cells(200, 3);
+    cells.setSource(std::make_unique<RowNumbers>());
+    cells.setText(2, 0, "own");
+    cells.setText(5, 0, "own");
+    cells.setColour(5, 1, 15);
+    cells.setColour(150, 1, 15);
+    cells.setDerivedTexts(0, 3, 130);
+    cells.setDerivedColours(1, 3, 130);
+    cells.setDerivedColours(2, 3, 130);
+    for (const int r : {2, 3, 5, 63, 64, 65, 127, 128, 129, 130}) {
+        const bool inside = r >= 3 && r < 130;
+        EXPECT_EQ(cells.text(r, 0), inside ? std::to_string(r + 1) : r == 2 ? "own" : "") << r;
+        EXPECT_EQ(cells.colour(r, 1), inside ? 240u : 0u) << r;
+        EXPECT_EQ(cells.colour(r, 2), 0u) << r;
+    }
+    EXPECT_EQ(cells.colour(150, 1), 15u);
 }

@@ -101,3 +101,62 @@ TEST_F(RunTest, TheEndOfARandomRunAppendsTheEndMarkOnANewLine) {
 }
 
 } // namespace
+
+namespace {
+
+// What the window shows of a run: every cell of the run table, its current
+// cell and first visible row, the labels, the occurrence list and Start.
+QStringList shownRun(Form1& f) {
+    FlexGrid& grid = *f.tabelle2;
+    QStringList shown;
+    for (int r = 0; r < grid.rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.cols(); ++c) {
+            cells << grid.textAt(r, c) << QString::number(grid.cellBackColorAt(r, c));
+        }
+        shown << cells.join(QLatin1Char(' '));
+    }
+    shown << QStringLiteral("current %1 %2 top %3")
+                 .arg(grid.row())
+                 .arg(grid.col())
+                 .arg(grid.topRow());
+    shown << f.lakut->caption() << f.lzahl->caption() << f.lmenge->caption() << f.text->caption();
+    for (int i = 0; i < f.Liste->listCount(); ++i) {
+        shown << f.Liste->list(i);
+    }
+    shown << f.okstart->text() << QString::number(f.okstart->isEnabled());
+    return shown;
+}
+
+} // namespace
+
+// Halting at a figure and running through show the spins exactly as single
+// steps to the same spin do, also when a run stops on a zero and when a
+// later press goes on from an earlier one.
+TEST_F(RunTest, EveryModeShowsTheSpinsAsSingleStepsDo) {
+    const std::vector<int> numbers = {2, 0, 1, 1, 2, 2, 0, 2, 1, 2, 2,  2, 2, 2,  2,
+                                      2, 2, 1, 1, 0, 2, 1, 1, 1, 0, 36, 2, 2, 35, 0};
+    useFigure({{1, rot}, {2, rot}});
+    load(numbers);
+    Form1 stepped{Form1::Options{42}};
+    stepped.figur = form.figur;
+    stepped.figanfang = form.figanfang;
+    stepped.figende = form.figende;
+    stepped.importiert = form.importiert;
+    stepped.importanzahl = form.importanzahl;
+    stepped.anzahl = form.anzahl;
+    stepped.permanenz = form.permanenz;
+    stepped.textanzahl->setText(form.textanzahl->text());
+    form.show();
+    stepped.show();
+
+    for (const Mode mode : {haltBeiFigur, haltBeiFigur, durchlauf}) {
+        select(mode);
+        press();
+        while (stepped.wurf < form.wurf || (ended() && stepped.okstart->isEnabled())) {
+            stepped.okstart->click();
+        }
+        EXPECT_EQ(shownRun(form), shownRun(stepped)) << "after spin " << form.wurf;
+    }
+    EXPECT_EQ(form.wurf, 30);
+}
