@@ -1,6 +1,7 @@
 #include "core/laws/occurrence_automaton.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sorvik1 {
 
@@ -8,6 +9,7 @@ OccurrenceAutomaton::OccurrenceAutomaton(const Figure& figure, ZeroRule rule) {
     const SpinChances chances = spinChances(rule);
     chance_ = {chances.zero, chances.colour, chances.colour};
     const int span = figure.span();
+    span_ = span;
     for (int offset = 0; offset < span; ++offset) {
         for (std::size_t outcome = 0; outcome < outcomeCount; ++outcome) {
             const Farbcode wanted = figure.at(offset);
@@ -52,6 +54,7 @@ void OccurrenceAutomaton::index(int span) {
                 chance_[outcome] == 0.0 || rest < 0 ? sink : static_cast<std::uint32_t>(rest);
         }
     }
+    ages_ = std::move(states);
 }
 
 } // namespace sorvik1

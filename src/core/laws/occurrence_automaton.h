@@ -36,12 +36,20 @@ class OccurrenceAutomaton {
     }
     double chance(std::size_t outcome) const { return chance_[outcome]; }
 
+    int span() const { return span_; }
+    // Bit a set: offset a of the figure accepts the outcome.
+    std::uint32_t accepts(std::size_t outcome) const { return accepts_[outcome]; }
+    // The set of ages a state stands for, as bits 1 .. span - 1.
+    std::uint32_t ages(std::size_t state) const { return ages_[state]; }
+
   private:
     void index(int span);
 
     std::array<double, outcomeCount> chance_{};
     std::array<std::uint32_t, outcomeCount> accepts_{};
     std::uint32_t completeBit_ = 0;
+    int span_ = 0;
+    std::vector<std::uint32_t> ages_;
     std::vector<std::array<std::uint32_t, outcomeCount>> next_;
     std::vector<std::array<std::uint32_t, outcomeCount>> afterCompletion_;
 };

@@ -1,5 +1,7 @@
 #include "core/laws/survival.h"
 
+#include "core/laws/age_step.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -24,6 +26,8 @@ constexpr double diedAway = 1e-100;
 constexpr std::size_t extendedStates = 4096;
 // The bracket costs a division per state, so it is tried every few steps.
 constexpr std::size_t bracketEvery = 4;
+// How many states a try at the bracket reads between looks at its width.
+constexpr std::size_t giveUpEvery = 1024;
 // A guard only: no accepted figure has been seen to come near it.
 constexpr double workBudget = 2e9;
 
@@ -54,7 +58,19 @@ template <typename Real>
 std::optional<Bracket> bracket(const std::vector<Real>& u, Real total,
                                const std::vector<Real>& following, double allowance) {
     Real low = 1, high = 0, leftOut = 0, smallest = total;
+    const auto widened = [&](Real upper) {
+        return Bracket{static_cast<double>(low) - allowance,
+                       static_cast<double>(upper) + allowance};
+    };
+    const auto narrow = [](const Bracket& b) {
+        return b.low > 0.0 && b.high - b.low <= bracketWidth * b.low;
+    };
     for (std::size_t i = 0; i < u.size(); ++i) {
+        // Every further state can only widen the bracket: one too wide
+        // already is given up at once, as most tries are.
+        if (i % giveUpEvery == 0 && !narrow(widened(high))) {
+            return std::nullopt;
+        }
         if (u[i] == 0) {
             if (following[i] != 0) {
                 return std::nullopt;
@@ -70,12 +86,11 @@ std::optional<Bracket> bracket(const std::vector<Real>& u, Real total,
             smallest = std::min(smallest, u[i]);
         }
     }
-    const double lo = static_cast<double>(low) - allowance;
-    const double hi = static_cast<double>(high + leftOut / smallest) + allowance;
-    if (lo <= 0.0 || hi - lo > bracketWidth * lo) {
+    const Bracket found = widened(high + leftOut / smallest);
+    if (!narrow(found)) {
         return std::nullopt;
     }
-    return Bracket{lo, hi};
+    return found;
 }
 
 // Four sums side by side: one alone would make every add wait for the one
@@ -93,6 +108,78 @@ template <typename Real> Real sum(const std::vector<Real>& values) {
     }
     return (lanes[0] + lanes[1]) + (lanes[2] + lanes[3]);
 }
+
+template <typename Real> double allowanceOf(const OccurrenceAutomaton& automaton) {
+    return roundingAllowance(automaton, static_cast<double>(std::numeric_limits<Real>::epsilon()));
+}
+
+template <typename Real> struct StepSums {
+    Real completing;
+    Real alive;
+};
+
+// A step along the automaton's own moves, state by state, adding into
+// `following`. What completes is summed apart: adding it all into one entry
+// would make every add wait for the one before. Unless kept, u is emptied on
+// the way.
+template <typename Real> class MoveStep {
+  public:
+    explicit MoveStep(const OccurrenceAutomaton& automaton)
+        : automaton_(automaton), firstOutcome_(automaton.chance(0) > 0 ? 0 : 1) {}
+
+    StepSums<Real> operator()(std::vector<Real>& u, std::vector<Real>& following, Real total,
+                              bool keep) const {
+        std::array<Real, OccurrenceAutomaton::outcomeCount> chance{};
+        for (std::size_t o = 0; o < chance.size(); ++o) {
+            chance[o] = Real{automaton_.chance(o)} / total;
+        }
+        const std::size_t states = u.size();
+        Real completing = 0;
+        for (std::size_t i = 0; i < states; ++i) {
+            const Real here = u[i];
+            for (std::size_t o = firstOutcome_; o < OccurrenceAutomaton::outcomeCount; ++o) {
+                const std::uint32_t to = automaton_.next(i, o);
+                const Real share = here * chance[o];
+                if (to == states) {
+                    completing += share;
+                } else {
+                    following[to] += share;
+                }
+            }
+            if (!keep) {
+                u[i] = 0;
+            }
+        }
+        // The sums are taken afresh each step rather than trusting the
+        // distribution to add up to 1: rescaling by 1 - hazard alone lets
+        // rounding errors grow.
+        return {completing, sum(following)};
+    }
+
+    // A u kept for the bracket is emptied, to become the next `following`.
+    void release(std::vector<Real>& u) const { std::fill(u.begin(), u.end(), Real{0}); }
+
+  private:
+    const OccurrenceAutomaton& automaton_;
+    // With zeros skipped the zero never comes.
+    std::size_t firstOutcome_;
+};
+
+// A step over every set of ages, which writes the whole of `following`.
+class SetStep {
+  public:
+    explicit SetStep(const AgeStep& step) : step_(step) {}
+
+    StepSums<double> operator()(const std::vector<double>& u, std::vector<double>& following,
+                                double total, bool /*keep*/) const {
+        const AgeStep::Sums sums = step_(u, following, total);
+        return {sums.completing, sums.alive};
+    }
+    void release(std::vector<double>& /*u*/) const {}
+
+  private:
+    const AgeStep& step_;
+};
 
 } // namespace
 
@@ -114,32 +201,31 @@ Interleaving interleave(const Figure& figure) {
 
 Survival Survival::of(const OccurrenceAutomaton& automaton, const std::vector<double>& start,
                       double logDone, std::stop_token stop) {
-    return automaton.stateCount() <= extendedStates
-               ? stepped<long double>(automaton, start, logDone, std::move(stop))
-               : stepped<double>(automaton, start, logDone, std::move(stop));
+    if (automaton.stateCount() <= extendedStates) {
+        const MoveStep<long double> step(automaton);
+        return stepped(step, std::vector<long double>(start.begin(), start.end()),
+                       allowanceOf<long double>(automaton), logDone, std::move(stop));
+    }
+    const double allowance = allowanceOf<double>(automaton);
+    if (const auto ages = AgeStep::of(automaton)) {
+        const SetStep step(*ages);
+        return stepped(step, ages->spread(automaton, start), allowance, logDone, std::move(stop));
+    }
+    const MoveStep<double> step(automaton);
+    return stepped(step, std::vector<double>(start), allowance, logDone, std::move(stop));
 }
 
-template <typename Real>
-Survival Survival::stepped(const OccurrenceAutomaton& automaton, const std::vector<double>& start,
-                           double logDone, std::stop_token stop) {
-    const std::size_t states = automaton.stateCount();
-    const double allowance =
-        roundingAllowance(automaton, static_cast<double>(std::numeric_limits<Real>::epsilon()));
+template <typename Real, typename Step>
+Survival Survival::stepped(const Step& step, std::vector<Real> u, double allowance, double logDone,
+                           std::stop_token stop) {
     Survival survival;
     // u: where the alive partial occurrences stand, given no occurrence yet,
     // in proportion; total is its sum. The division by the total goes into
     // the chances, which saves a pass over the states.
-    std::vector<Real> u(start.begin(), start.end());
-    std::vector<Real> following(states, Real{0});
+    std::vector<Real> following(u.size(), Real{0});
     Real total = sum(u);
-    // With zeros skipped the zero never comes.
-    const std::size_t firstOutcome = automaton.chance(0) > 0 ? 0 : 1;
-    const auto maxSteps = static_cast<std::size_t>(workBudget / static_cast<double>(states));
+    const auto maxSteps = static_cast<std::size_t>(workBudget / static_cast<double>(u.size()));
     for (std::size_t n = 0; n < maxSteps && !stop.stop_requested(); ++n) {
-        std::array<Real, OccurrenceAutomaton::outcomeCount> chance{};
-        for (std::size_t o = 0; o < chance.size(); ++o) {
-            chance[o] = Real{automaton.chance(o)} / total;
-        }
         // A bracket holds every later hazard, the last two included: until
         // they differ by less than its width it cannot be narrow enough.
         const std::size_t known = survival.hazards_.size();
@@ -147,40 +233,20 @@ Survival Survival::stepped(const OccurrenceAutomaton& automaton, const std::vect
             n % bracketEvery == 0 &&
             (known < 2 || std::abs(survival.hazards_[known - 1] - survival.hazards_[known - 2]) <=
                               2.0 * bracketWidth * survival.hazards_[known - 1]);
-        // What completes is summed apart: adding it all into one entry
-        // would make every add wait for the one before. Unless the bracket
-        // needs it, u is emptied on the way, to become the next `following`.
-        Real completing = 0;
-        for (std::size_t i = 0; i < states; ++i) {
-            const Real here = u[i];
-            for (std::size_t o = firstOutcome; o < OccurrenceAutomaton::outcomeCount; ++o) {
-                const std::uint32_t to = automaton.next(i, o);
-                const Real share = here * chance[o];
-                if (to == states) {
-                    completing += share;
-                } else {
-                    following[to] += share;
-                }
-            }
-            if (!tryBracket) {
-                u[i] = 0;
-            }
-        }
+        // Unless the bracket needs it, the step may empty u on the way, to
+        // become the next `following`.
+        const StepSums<Real> sums = step(u, following, total, tryBracket);
         if (tryBracket) {
             if (const auto found = bracket(u, total, following, allowance)) {
                 survival.hazardLow_ = found->low;
                 survival.hazardHigh_ = found->high;
                 return survival;
             }
-            std::fill(u.begin(), u.end(), Real{0});
+            step.release(u);
         }
-        // The sums are taken afresh each step rather than trusting the
-        // distribution to add up to 1: rescaling by 1 - hazard alone lets
-        // rounding errors grow.
-        const Real alive = sum(following);
         u.swap(following);
-        total = alive;
-        const Real hazard = completing / (completing + alive);
+        total = sums.alive;
+        const Real hazard = sums.completing / (sums.completing + sums.alive);
         survival.hazards_.push_back(static_cast<double>(hazard));
         survival.logSurvival_.push_back(survival.logSurvival_.back() +
                                         static_cast<double>(std::log1p(-hazard)));

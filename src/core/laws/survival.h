@@ -52,9 +52,11 @@ class Survival {
     double firstAt(std::int64_t q) const;
 
   private:
-    template <typename Real>
-    static Survival stepped(const OccurrenceAutomaton& automaton, const std::vector<double>& start,
-                            double logDone, std::stop_token stop);
+    // `step` writes the chances after one outcome into an empty `following`
+    // and returns what completes and what is alive; see survival.cpp.
+    template <typename Real, typename Step>
+    static Survival stepped(const Step& step, std::vector<Real> u, double allowance, double logDone,
+                            std::stop_token stop);
 
     std::vector<double> logSurvival_{0.0}; // log S(q) for q = 0 .. steps
     std::vector<double> hazards_;          // step q completes, given none before: [q - 1]
