@@ -3,6 +3,7 @@
 #include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
 #include "core/figure_text.h"
+#include "core/spin_word.h"
 #include "ui/chance_choice.h"
 #include "ui/german_numbers.h"
 #include "ui/message_box.h"

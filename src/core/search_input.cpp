@@ -3,6 +3,7 @@
 #include "core/figure_search.h"
 #include "core/permanence_intake.h"
 #include "core/permanence_refusal.h"
+#include "core/spin_word.h"
 
 namespace sorvik1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/chance.h"
-#include "core/occurrence_scan.h"
+#include "core/spin_word.h"
 
 #include <span>
 #include <string>

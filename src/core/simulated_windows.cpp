@@ -47,16 +47,11 @@ class SideWords {
         }
         const int count =
             static_cast<int>(std::min({std::int64_t{64}, total_ - next_, segmentEnd_ - next_}));
-        for (auto& word : words) {
-            word = SpinWord{};
-            word.count = count;
-        }
+        std::fill(words.begin(), words.end(), SpinWord{});
         for (int k = 0; k < count; ++k) {
             const auto number = static_cast<std::size_t>(generator_.below(37));
             for (std::size_t c = 0; c < tables_.size(); ++c) {
-                const Farbcode side = (*tables_[c])[number];
-                words[c].red |= std::uint64_t{side == red} << k;
-                words[c].black |= std::uint64_t{side == black} << k;
+                words[c].push((*tables_[c])[number]);
             }
         }
         next_ += count;

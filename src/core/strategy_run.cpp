@@ -1,5 +1,7 @@
 #include "core/strategy_run.h"
 
+#include "core/spin_word.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -132,15 +134,8 @@ void StrategySession::finish(SessionEnd why) {
 SessionResult playColours(const Figure& figure, const StrategySettings& settings,
                           const std::vector<Farbcode>& colours, bool keepJournal) {
     StrategySession session(figure, settings, keepJournal);
-    for (std::size_t first = 0; first < colours.size(); first += 64) {
-        std::uint64_t reds = 0;
-        std::uint64_t blacks = 0;
-        const std::size_t count = std::min<std::size_t>(64, colours.size() - first);
-        for (std::size_t k = 0; k < count; ++k) {
-            reds |= std::uint64_t{colours[first + k] == red} << k;
-            blacks |= std::uint64_t{colours[first + k] == black} << k;
-        }
-        if (!session.spins(reds, blacks, static_cast<int>(count))) {
+    for (const SpinWord& word : packSides(colours)) {
+        if (!session.spins(word.red, word.black, word.count)) {
             break;
         }
     }
