@@ -1,7 +1,5 @@
 #include "core/strategy_run.h"
 
-#include "core/spin_word.h"
-
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -103,10 +101,11 @@ StrategySession::StrategySession(const Figure& figure, const StrategySettings& s
     }
 }
 
-bool StrategySession::spins(std::uint64_t reds, std::uint64_t blacks, int count) {
+bool StrategySession::spins(const SpinWord& word) {
     if (over_) {
         return false;
     }
+    const auto [reds, blacks, count] = word;
     const std::int64_t before = result_.spins;
     for (std::uint64_t deciding = signal_.decidingIn(reds, blacks, count); deciding != 0;
          deciding &= deciding - 1) {
@@ -135,7 +134,7 @@ SessionResult playColours(const Figure& figure, const StrategySettings& settings
                           const std::vector<Farbcode>& colours, bool keepJournal) {
     StrategySession session(figure, settings, keepJournal);
     for (const SpinWord& word : packSides(colours)) {
-        if (!session.spins(word.red, word.black, word.count)) {
+        if (!session.spins(word)) {
             break;
         }
     }
