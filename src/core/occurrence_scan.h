@@ -123,7 +123,6 @@ template <typename Source> class OccurrenceScan {
             following_.count += count;
             return;
         }
-        following_.count = 64;
         rotate();
         following_.count = count - room;
         if (following_.count > 0) {
@@ -147,8 +146,12 @@ template <typename Source> class OccurrenceScan {
             currentBase_ += 64;
         }
         haveCurrent_ = true;
-        current_ = following_;
-        following_ = {};
+        // Only the colours move: the current word is always whole, and
+        // append() counts the following one anew.
+        current_.red = following_.red;
+        current_.black = following_.black;
+        following_.red = 0;
+        following_.black = 0;
         if (listStarts_) {
             spinsOfCurrent_ = spinsOfFollowing_;
             spinsOfFollowing_ = spinsSpilled_;
@@ -197,7 +200,7 @@ template <typename Source> class OccurrenceScan {
     int span_;
     bool skipZeros_;
     bool listStarts_;
-    SpinWord current_;
+    SpinWord current_{0, 0, 64};
     SpinWord following_; // filled up to its count
     bool haveCurrent_ = false;
     std::int64_t currentBase_ = 0;

@@ -5,6 +5,7 @@
 #include "core/simulation.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace sorvik1 {
@@ -47,12 +48,13 @@ class SideWords {
         }
         const int count =
             static_cast<int>(std::min({std::int64_t{64}, total_ - next_, segmentEnd_ - next_}));
-        std::fill(words.begin(), words.end(), SpinWord{});
+        std::array<std::size_t, 64> numbers{};
         for (int k = 0; k < count; ++k) {
-            const auto number = static_cast<std::size_t>(generator_.below(37));
-            for (std::size_t c = 0; c < tables_.size(); ++c) {
-                words[c].push((*tables_[c])[number]);
-            }
+            numbers[static_cast<std::size_t>(k)] = static_cast<std::size_t>(generator_.below(37));
+        }
+        for (std::size_t c = 0; c < tables_.size(); ++c) {
+            words[c] = packWord(
+                count, [&](int k) { return (*tables_[c])[numbers[static_cast<std::size_t>(k)]]; });
         }
         next_ += count;
         return count;

@@ -14,9 +14,12 @@ std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, st
 }
 
 std::vector<SpinWord> packSides(std::span<const Farbcode> sides) {
-    std::vector<SpinWord> words(sides.size() / 64 + (sides.size() % 64 != 0));
-    for (std::size_t i = 0; i < sides.size(); ++i) {
-        words[i / 64].push(sides[i]);
+    std::vector<SpinWord> words;
+    words.reserve(sides.size() / 64 + 1);
+    for (std::size_t first = 0; first < sides.size(); first += 64) {
+        const auto count = static_cast<int>(std::min<std::size_t>(64, sides.size() - first));
+        words.push_back(
+            packWord(count, [&](int k) { return sides[first + static_cast<std::size_t>(k)]; }));
     }
     return words;
 }

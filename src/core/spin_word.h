@@ -3,6 +3,7 @@
 #include "core/colour.h"
 #include "core/spin_source.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <span>
@@ -18,14 +19,20 @@ struct SpinWord {
     std::uint64_t red = 0;
     std::uint64_t black = 0;
     int count = 0;
-
-    // Adds the next spin, its side as a colour code; the word has room.
-    void push(Farbcode side) {
-        red |= std::uint64_t{side == sorvik1::red} << count;
-        black |= std::uint64_t{side == sorvik1::black} << count;
-        ++count;
-    }
 };
+
+// Packs `count` spins, 0 .. 64 of them: `sideOf(k)` gives the side of spin k
+// as a colour code. The masks are built in registers, as the hot loops need.
+template <typename SideOf> SpinWord packWord(int count, SideOf&& sideOf) {
+    std::uint64_t reds = 0;
+    std::uint64_t blacks = 0;
+    for (int k = 0; k < count; ++k) {
+        const Farbcode side = sideOf(k);
+        reds |= std::uint64_t{side == red} << k;
+        blacks |= std::uint64_t{side == black} << k;
+    }
+    return {reds, blacks, count};
+}
 
 // The mask of the lowest `count` bits, 0 <= count <= 64.
 inline std::uint64_t lowBits(int count) {
@@ -54,10 +61,9 @@ class SourceWords {
         : source_(source), next_(first), last_(last) {}
 
     SpinWord nextWord(int most) {
-        SpinWord word;
-        for (; word.count < most && next_ <= last_; ++next_) {
-            word.push(source_.colour(next_));
-        }
+        const auto count = static_cast<int>(std::clamp<std::int64_t>(last_ - next_ + 1, 0, most));
+        const SpinWord word = packWord(count, [&](int k) { return source_.colour(next_ + k); });
+        next_ += count;
         return word;
     }
     bool exhausted() const { return next_ > last_; }
