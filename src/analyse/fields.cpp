@@ -1,5 +1,6 @@
 #include "analyse/fields.h"
 
+#include "analyse/value_text.h"
 #include "core/wheel/figure_text.h"
 
 #include <algorithm>
@@ -11,17 +12,6 @@
 namespace sorvik1::analyse {
 
 namespace {
-
-constexpr const char* missing = "–";
-
-// A value that rounds to zero is "0.00", never "-0.00".
-std::string fixed(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    const std::string text = buffer;
-    const bool zero = text.find_first_not_of("-0.") == std::string::npos;
-    return zero && text.starts_with('-') ? text.substr(1) : text;
-}
 
 Field whole(const char* key, const char* label, std::int64_t value) {
     return {key, label, std::to_string(value), value};
@@ -36,7 +26,7 @@ Field decimal(const char* key, const char* label, double value, int decimals,
     if (!std::isfinite(value)) {
         return {key, label, missing, std::monostate{}};
     }
-    return {key, label, fixed(value, decimals) + unit, value};
+    return {key, label, shownFixed(value, decimals) + unit, value};
 }
 
 Field chance(const char* key, const char* label, std::optional<double> value) {

@@ -39,8 +39,7 @@ void writeGapRows(std::ostream& out, const std::vector<SourceReport>& reports) {
         for (std::size_t i = 0; i < gaps.observed.size(); ++i) {
             const bool last = i + 1 == gaps.observed.size();
             out << csvTextCell(report.name) << ',' << i + 1 << ',' << (last ? "ja" : "nein") << ','
-                << gaps.observed[i] << ','
-                << plainValue(gaps.expected[i] == 0.0 ? 0.0 : gaps.expected[i]) << "\r\n";
+                << gaps.observed[i] << ',' << plainNumber(gaps.expected[i]) << "\r\n";
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "analyse/fields.h"
+#include "analyse/json_number.h"
 #include "analyse/output.h"
 #include "analyse/output_total.h"
 
@@ -19,17 +20,12 @@ Json text(const std::string& raw) {
     return Json(validUtf8(raw));
 }
 
-// The writer would keep the sign of a negative zero ("-0.0").
-Json number(double value) {
-    return Json(value == 0.0 ? 0.0 : value);
-}
-
 Json valueOf(const Field::Value& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) {
         return Json(*whole);
     }
     if (const auto* real = std::get_if<double>(&value)) {
-        return number(*real);
+        return jsonNumber(*real);
     }
     if (const auto* words = std::get_if<std::string>(&value)) {
         return text(*words);
@@ -68,7 +64,7 @@ void writeJson(std::ostream& out, const std::vector<SourceReport>& reports,
                     bucket["abstand"] = static_cast<std::int64_t>(i) + 1;
                     bucket["ab_hier_alle"] = i + 1 == gaps.observed.size();
                     bucket["beobachtet"] = gaps.observed[i];
-                    bucket["erwartet"] = number(gaps.expected[i]);
+                    bucket["erwartet"] = jsonNumber(gaps.expected[i]);
                     out << (i == 0 ? "\n        " : ",\n        ") << bucket.dump();
                 }
                 out << "\n      ]";

@@ -2,6 +2,7 @@
 
 #include "analyse/json_number.h"
 #include "analyse/terminal_text.h"
+#include "analyse/value_text.h"
 
 #include "core/text/utf8.h"
 #include "core/wheel/figure_text.h"
@@ -15,16 +16,12 @@ namespace sorvik1::analyse {
 
 namespace {
 
-std::string number(const char* format, double value) {
-    if (!std::isfinite(value)) {
-        return "–";
-    }
+// A finite value in a printf format of significant digits; adding 0 turns
+// a negative zero into 0.
+std::string significant(const char* format, double value) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    // A value that rounds to zero is "0.00", never "-0.00".
-    const std::string text = buffer;
-    const bool zero = text.find_first_not_of("-0.") == std::string::npos;
-    return zero && text.starts_with('-') ? text.substr(1) : text;
+    std::snprintf(buffer, sizeof buffer, format, value + 0.0);
+    return buffer;
 }
 
 std::string padded(const std::string& text, std::size_t width) {
@@ -57,10 +54,12 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-// Machines get no negative zero and no NaN.
 // Three significant digits; below the smallest double's reach a bound.
 std::string pText(double p) {
-    return p < smallestShownP ? "< 1e-300" : number("%.3g", p);
+    if (!std::isfinite(p)) {
+        return missing;
+    }
+    return p < smallestShownP ? "< 1e-300" : significant("%.3g", p);
 }
 
 } // namespace
@@ -98,11 +97,11 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
     }
     out << "Figuren durchsucht  " << result.figures.size() << '\n'
         << "|z| >= 3            " << result.beyondThree << ", allein durch Zufall erwartet "
-        << number("%.1f", result.expectedBeyondThree) << '\n'
+        << shownFixed(result.expectedBeyondThree, 1) << '\n'
         << "Auffällig           " << result.flagged
         << " (p nach Holm über alle Figuren unter 0.05)\n"
         << "p-Wert              zweiseitig; exakt aus der Verteilung der Zahl, wo das\n"
-        << "                    höchstens " << number("%.0e", exactCountWork)
+        << "                    höchstens " << significant("%.0e", exactCountWork)
         << " Rechenschritte kostet, sonst Sattelpunktnäherung\n"
         << "                    (höchstens 10 % relativer Fehler für p von 1e-8 bis 0.05)\n";
     if (report.rows.empty()) {
@@ -117,8 +116,8 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
         std::string method = methodLabel(f.p.method);
         method += std::string(14 - utf8Length(method), ' ');
         out << padded(figureText(f.figure, f.chance), 10) << padded(std::to_string(f.found), 11)
-            << padded(number("%.2f", f.expected), 12)
-            << padded(number("%.2f", f.standardDeviation), 9) << padded(number("%.2f", f.z), 8)
+            << padded(shownFixed(f.expected, 2), 12)
+            << padded(shownFixed(f.standardDeviation, 2), 9) << padded(shownFixed(f.z, 2), 8)
             << padded(pText(f.p.p), 11) << padded(pText(f.adjustedP), 11) << "  " << method
             << (f.flagged ? "ja" : "") << '\n';
     }
@@ -127,7 +126,7 @@ void writeSearchText(std::ostream& out, const SearchReport& report) {
 void writeSearchCsv(std::ostream& out, const SearchReport& report) {
     out << "figur,spannweite,besetzt,vorkommen,erwartet,standardabweichung,z_wert,p_wert,"
            "p_methode,p_holm,auffaellig,chance\r\n";
-    const auto plain = [](double x) { return std::isfinite(x) ? number("%.17g", x) : ""; };
+    const auto plain = [](double x) { return std::isfinite(x) ? significant("%.17g", x) : ""; };
     for (const std::size_t row : report.rows) {
         const FigureFinding& f = report.result.figures[row];
         out << figureText(f.figure, f.chance) << ',' << f.figure.span() << ','

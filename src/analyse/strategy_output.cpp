@@ -9,9 +9,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cmath>
-#include <cstdio>
-
 namespace sorvik1::analyse {
 
 namespace {
@@ -21,17 +18,8 @@ SessionsTotal totalOf(const StrategyReport& report) {
     return sorvik1::totalOf(report.sessions);
 }
 
-std::string fixed(const char* format, double value) {
-    if (!std::isfinite(value)) {
-        return "–";
-    }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value == 0.0 ? 0.0 : value);
-    return buffer;
-}
-
 std::string percent(double chance) {
-    return fixed("%.4f", 100 * chance) + " %";
+    return shownFixed(100 * chance, 4) + " %";
 }
 
 std::string padded(const std::string& text, std::size_t width) {
@@ -90,8 +78,8 @@ void writeRow(std::ostream& out, const std::string& name, const SessionResult& s
         << padded(std::to_string(s.spins), 10) << padded(std::to_string(s.bets), 9)
         << padded(std::to_string(s.wins), 9) << padded(std::to_string(s.losses), 9)
         << padded(std::to_string(s.zeros), 7) << padded(amountText(s.staked), 11)
-        << padded(amountText(s.net), 11) << padded(fixed("%.2f", s.expected), 12)
-        << padded(fixed("%.2f", s.z()), 7) << padded(std::to_string(s.longestLosingSeries), 7)
+        << padded(amountText(s.net), 11) << padded(shownFixed(s.expected, 2), 12)
+        << padded(shownFixed(s.z(), 2), 7) << padded(std::to_string(s.longestLosingSeries), 7)
         << padded(amountText(s.maxDrawdown), 10) << padded(amountText(s.highestStake), 9)
         << (end.empty() ? "" : "  " + end) << '\n';
 }
@@ -106,7 +94,7 @@ void writeLawText(std::ostream& out, const StrategyReport& report) {
         out << "  Ruin                " << percent(law.ruin) << "   exakt\n"
             << "  Ziel erreicht       " << (report.settings.target ? percent(law.target) : "–")
             << (report.settings.target ? "   exakt" : "") << '\n'
-            << "  Mittleres Ergebnis  " << fixed("%.4f", law.meanNet) << "   exakt\n"
+            << "  Mittleres Ergebnis  " << shownFixed(law.meanNet, 4) << "   exakt\n"
             << "  Methode             exakt: dynamisches Programm über Kapital und Planzustand\n";
     } else if (report.simulated) {
         const SessionsLaw& law = *report.simulated;
@@ -117,7 +105,7 @@ void writeLawText(std::ostream& out, const StrategyReport& report) {
         out << "  Ruin                " << interval(law.ruin) << '\n'
             << "  Ziel erreicht       "
             << (report.settings.target ? interval(law.target) : std::string("–")) << '\n'
-            << "  Mittleres Ergebnis  " << fixed("%.4f", law.meanNet) << '\n'
+            << "  Mittleres Ergebnis  " << shownFixed(law.meanNet, 4) << '\n'
             << "  Methode             Simulation: " << law.sessions << " Sitzungen, Startwert "
             << *report.seed << ", Intervalle nach Wilson\n";
     }
@@ -132,7 +120,6 @@ void writeLawText(std::ostream& out, const StrategyReport& report) {
            "Anteil der Bank.\n";
 }
 
-// Machines get no negative zero and no NaN.
 nlohmann::ordered_json sessionJson(const SessionResult& s) {
     return {{"wuerfe", s.spins},
             {"wetten", s.bets},
@@ -240,17 +227,15 @@ void writeStrategyCsv(std::ostream& out, const StrategyReport& report) {
     out << "sitzung,quelle,wuerfe,wetten,gewinne,verluste,nullen,einsatz_gesamt,ergebnis,"
            "erwartet,z_wert,ergebnis_je_einsatz,laengste_verlustserie,groesster_rueckgang,"
            "hoechster_einsatz,endkapital,ende,ende_wurf,chance\r\n";
-    const auto plain = [](double x) {
-        return std::isfinite(x) ? plainValue(x == 0 ? 0.0 : x) : "";
-    };
     const auto row = [&](const std::string& name, const std::string& source, const SessionResult& s,
                          const std::string& end, const std::string& endSpin) {
         out << name << ',' << source << ',' << s.spins << ',' << s.bets << ',' << s.wins << ','
             << s.losses << ',' << s.zeros << ',' << amountText(s.staked) << ',' << amountText(s.net)
-            << ',' << plain(s.expected) << ',' << plain(s.z()) << ',' << plain(s.perUnitStaked())
-            << ',' << s.longestLosingSeries << ',' << amountText(s.maxDrawdown) << ','
-            << amountText(s.highestStake) << ',' << amountText(s.capital) << ',' << end << ','
-            << endSpin << ',' << chanceKey(report.chance) << "\r\n";
+            << ',' << plainNumber(s.expected) << ',' << plainNumber(s.z()) << ','
+            << plainNumber(s.perUnitStaked()) << ',' << s.longestLosingSeries << ','
+            << amountText(s.maxDrawdown) << ',' << amountText(s.highestStake) << ','
+            << amountText(s.capital) << ',' << end << ',' << endSpin << ','
+            << chanceKey(report.chance) << "\r\n";
     };
     for (std::size_t i = 0; i < report.sessions.size(); ++i) {
         const SessionResult& s = report.sessions[i];

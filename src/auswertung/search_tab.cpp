@@ -2,6 +2,7 @@
 
 #include "auswertung/search_export.h"
 #include "auswertung/search_model.h"
+#include "core/scan/spin_word.h"
 #include "core/wheel/figure_text.h"
 #include "ui/chance_choice.h"
 #include "ui/german_numbers.h"

@@ -2,34 +2,6 @@
 
 namespace {
 
-// The copied numbers as the scan reads them, 64 at a time.
-class CopiedSpins {
-  public:
-    explicit CopiedSpins(const ChartInput& input)
-        : numbers_(input.numbers), colours_(input.colours),
-          last_(static_cast<std::int64_t>(input.numbers.size()) - 1) {}
-
-    sorvik1::SpinWord nextWord(int most) {
-        sorvik1::SpinWord word;
-        for (; word.count < most && next_ <= last_; ++word.count, ++next_) {
-            const int number = numbers_[static_cast<std::size_t>(next_)];
-            // Anything that is no roulette number reads as the zero.
-            const sorvik1::Farbcode colour =
-                number >= 0 && number <= 36 ? colours_[static_cast<std::size_t>(number)] : 0;
-            word.red |= static_cast<std::uint64_t>(colour == sorvik1::red) << word.count;
-            word.black |= static_cast<std::uint64_t>(colour == sorvik1::black) << word.count;
-        }
-        return word;
-    }
-    bool exhausted() const { return next_ > last_; }
-
-  private:
-    const std::vector<std::int16_t>& numbers_;
-    const sorvik1::ColourTable& colours_;
-    std::int64_t last_;
-    std::int64_t next_ = 1;
-};
-
 ChartObserved observe(const ChartInput& input) {
     ChartObserved observed;
     observed.figure = input.figure;
@@ -37,9 +9,12 @@ ChartObserved observe(const ChartInput& input) {
         return observed;
     }
     observed.stretch = sorvik1::shownStretch(input.figure.span(), input.shown, input.runSpins);
-    CopiedSpins spins(input);
-    auto scan = sorvik1::OccurrenceScan<CopiedSpins>(input.figure, sorvik1::ZeroRule::Breaks, true)
-                    .run(spins, observed.stretch.positions, 1);
+    // The copied numbers, indexed by spin from 1 as the run keeps them.
+    const auto source = sorvik1::SpinSource::drawn(input.colours, input.numbers);
+    sorvik1::SourceWords spins(source, 1, static_cast<std::int64_t>(input.numbers.size()) - 1);
+    auto scan =
+        sorvik1::OccurrenceScan<sorvik1::SourceWords>(input.figure, sorvik1::ZeroRule::Breaks, true)
+            .run(spins, observed.stretch.positions, 1);
     observed.longest = scan.longestAbsence();
     observed.course = sorvik1::courseOf(input.figure, scan.starts, input.shown, input.runSpins);
     observed.starts = std::make_shared<const std::vector<std::int64_t>>(std::move(scan.starts));

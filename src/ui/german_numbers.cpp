@@ -1,5 +1,7 @@
 #include "ui/german_numbers.h"
 
+#include "core/text/fixed_text.h"
+
 #include <cmath>
 
 namespace germannumbers {
@@ -27,9 +29,7 @@ QString decimal(double value, int decimals) {
     if (!std::isfinite(value)) {
         return none;
     }
-    // Rounding a small negative value must not leave a lone minus sign: "-0,00".
-    const double rounded = std::round(value * std::pow(10.0, decimals));
-    return locale().toString(rounded == 0.0 ? 0.0 : value, 'f', decimals);
+    return locale().toString(sorvik1::roundsToZero(value, decimals) ? 0.0 : value, 'f', decimals);
 }
 
 QString spins(double value) {

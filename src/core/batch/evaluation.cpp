@@ -4,48 +4,20 @@
 #include "core/intake/permanence_intake.h"
 #include "core/intake/permanence_refusal.h"
 #include "core/scan/occurrence_scan.h"
+#include "core/scan/spin_word.h"
 #include "core/system/parallel_parts.h"
 #include "core/text/text_encoding.h"
-#include "core/wheel/colour.h"
-#include "core/wheel/roulette_number.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <mutex>
-#include <optional>
-#include <span>
 #include <thread>
 #include <variant>
 
 namespace sorvik1 {
 
 namespace {
-
-// The parsed spins of one file, 64 at a time, for the scan.
-class ParsedWords {
-  public:
-    ParsedWords(std::span<const double> spins, const ColourTable& sides)
-        : spins_(spins), sides_(sides) {}
-
-    SpinWord nextWord(int most) {
-        const ColourTable& colours = sides_;
-        SpinWord word;
-        for (; word.count < most && next_ < spins_.size(); ++word.count, ++next_) {
-            const int number = rouletteNumber(spins_[next_]).value_or(0);
-            const Farbcode colour = colours[static_cast<std::size_t>(number)];
-            word.red |= static_cast<std::uint64_t>(colour == red) << word.count;
-            word.black |= static_cast<std::uint64_t>(colour == black) << word.count;
-        }
-        return word;
-    }
-    bool exhausted() const { return next_ >= spins_.size(); }
-
-  private:
-    std::span<const double> spins_;
-    const ColourTable& sides_;
-    std::size_t next_ = 0;
-};
 
 constexpr std::size_t headerLines = 3;
 
@@ -81,8 +53,9 @@ int workerCount(int threads, std::size_t files) {
 
 FileEvaluation evaluateSpins(const std::vector<double>& spins, const Figure& figure, ZeroRule rule,
                              Chance chance) {
-    ParsedWords words(spins, sideTable(chance));
-    OccurrenceScan<ParsedWords> scan(figure, rule, false);
+    const auto source = SpinSource::imported(sideTable(chance), spins);
+    SourceWords words(source, 0, static_cast<std::int64_t>(spins.size()) - 1);
+    OccurrenceScan<SourceWords> scan(figure, rule, false);
     const ScanResult counted = scan.run(words, static_cast<std::int64_t>(spins.size()), 1);
     FileEvaluation result;
     result.spins = counted.spins;

@@ -468,21 +468,4 @@ SearchResult searchChances(std::span<const std::vector<std::vector<SpinWord>>> s
     return evaluateChances(counters, chances, settings.gaps, stop, progress, 0.5);
 }
 
-std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count) {
-    std::vector<SpinWord> words;
-    words.reserve(static_cast<std::size_t>(std::max<std::int64_t>(count, 0) / 64 + 1));
-    for (std::int64_t done = 0; done < count;) {
-        SpinWord word;
-        word.count = static_cast<int>(std::min<std::int64_t>(64, count - done));
-        for (int k = 0; k < word.count; ++k) {
-            const Farbcode colour = source.colour(first + done + k);
-            word.red |= std::uint64_t{colour == red} << k;
-            word.black |= std::uint64_t{colour == black} << k;
-        }
-        words.push_back(word);
-        done += word.count;
-    }
-    return words;
-}
-
 } // namespace sorvik1

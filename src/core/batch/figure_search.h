@@ -108,7 +108,4 @@ SearchResult searchChances(std::span<const std::vector<std::vector<SpinWord>>> s
                            std::span<const Chance> chances, const SearchSettings& settings,
                            std::stop_token stop = {}, const SearchProgress& progress = {});
 
-// Colours of spins first .. first + count - 1, 64 to a word.
-std::vector<SpinWord> packSpins(const SpinSource& source, std::int64_t first, std::int64_t count);
-
 } // namespace sorvik1

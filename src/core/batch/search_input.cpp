@@ -3,6 +3,7 @@
 #include "core/batch/figure_search.h"
 #include "core/intake/permanence_intake.h"
 #include "core/intake/permanence_refusal.h"
+#include "core/scan/spin_word.h"
 
 namespace sorvik1 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/scan/occurrence_scan.h"
+#include "core/scan/spin_word.h"
 #include "core/wheel/chance.h"
 
 #include <span>

@@ -5,6 +5,7 @@
 #include "core/wheel/random.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace sorvik1 {
@@ -47,17 +48,13 @@ class SideWords {
         }
         const int count =
             static_cast<int>(std::min({std::int64_t{64}, total_ - next_, segmentEnd_ - next_}));
-        for (auto& word : words) {
-            word = SpinWord{};
-            word.count = count;
-        }
+        std::array<std::size_t, 64> numbers{};
         for (int k = 0; k < count; ++k) {
-            const auto number = static_cast<std::size_t>(generator_.below(37));
-            for (std::size_t c = 0; c < tables_.size(); ++c) {
-                const Farbcode side = (*tables_[c])[number];
-                words[c].red |= std::uint64_t{side == red} << k;
-                words[c].black |= std::uint64_t{side == black} << k;
-            }
+            numbers[static_cast<std::size_t>(k)] = static_cast<std::size_t>(generator_.below(37));
+        }
+        for (std::size_t c = 0; c < tables_.size(); ++c) {
+            words[c] = packWord(
+                count, [&](int k) { return (*tables_[c])[numbers[static_cast<std::size_t>(k)]]; });
         }
         next_ += count;
         return count;

@@ -1,18 +1,11 @@
 #pragma once
 
+#include "core/scan/spin_word.h"
 #include "core/wheel/figure.h"
 
 #include <cstdint>
 
 namespace sorvik1 {
-
-// The colours of 64 consecutive spins as two masks: bit k set in `red` when
-// spin k is red, in `black` when it is black; a zero (or no spin) sets
-// neither.
-struct ColourWord {
-    std::uint64_t red = 0;
-    std::uint64_t black = 0;
-};
 
 // Finds every start of a figure among 64 spins at once: a start at bit k
 // needs the colour bit of its first occupied offset at k, of the next at
@@ -23,7 +16,7 @@ class BitMatcher {
   public:
     explicit BitMatcher(const Figure& figure) : figure_(figure) {}
 
-    std::uint64_t startsIn(const ColourWord& current, const ColourWord& following) const {
+    std::uint64_t startsIn(const SpinWord& current, const SpinWord& following) const {
         std::uint64_t starts = figure_.empty() ? 0 : ~std::uint64_t{0};
         for (int i = 0; i < figure_.occupiedCount(); ++i) {
             const int offset = figure_.occupiedOffset(i);
@@ -36,7 +29,7 @@ class BitMatcher {
 
   private:
     // A code that is neither red nor black is matched by no spin.
-    static std::uint64_t mask(const ColourWord& word, Farbcode colour) {
+    static std::uint64_t mask(const SpinWord& word, Farbcode colour) {
         return colour == red ? word.red : colour == black ? word.black : 0;
     }
 

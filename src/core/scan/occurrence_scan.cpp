@@ -54,36 +54,10 @@ double ScanResult::meanDistance() const {
     return static_cast<double>(lastPosition - firstPosition) / static_cast<double>(occurrences - 1);
 }
 
-namespace {
-
-class SpinSourceWords {
-  public:
-    SpinSourceWords(const SpinSource& source, std::int64_t spins)
-        : source_(source), spins_(spins) {}
-
-    SpinWord nextWord(int most) {
-        SpinWord word;
-        for (; word.count < most && next_ <= spins_; ++word.count, ++next_) {
-            const Farbcode colour = source_.colour(next_);
-            word.red |= static_cast<std::uint64_t>(colour == red) << word.count;
-            word.black |= static_cast<std::uint64_t>(colour == black) << word.count;
-        }
-        return word;
-    }
-    bool exhausted() const { return next_ > spins_; }
-
-  private:
-    const SpinSource& source_;
-    std::int64_t spins_;
-    std::int64_t next_ = 1;
-};
-
-} // namespace
-
 ScanResult scanSpinSource(const Figure& figure, const SpinSource& source, std::int64_t spins,
                           ZeroRule rule, bool listStarts) {
-    SpinSourceWords words(source, spins);
-    return OccurrenceScan<SpinSourceWords>(figure, rule, listStarts)
+    SourceWords words(source, 1, spins);
+    return OccurrenceScan<SourceWords>(figure, rule, listStarts)
         .run(words, std::max<std::int64_t>(spins, 0), 1);
 }
 

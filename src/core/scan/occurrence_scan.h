@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/scan/bit_matcher.h"
+#include "core/scan/spin_word.h"
 #include "core/system/allocation_seam.h"
 #include "core/wheel/figure.h"
 #include "core/wheel/zero_rule.h"
@@ -13,19 +14,6 @@
 #include <vector>
 
 namespace sorvik1 {
-
-// Up to 64 consecutive spins: bit k of `red` set when spin k is red, of
-// `black` when it is black; a zero sets neither. Bits from `count` up are 0.
-struct SpinWord {
-    std::uint64_t red = 0;
-    std::uint64_t black = 0;
-    int count = 0;
-};
-
-// The mask of the lowest `count` bits, 0 <= count <= 64.
-inline std::uint64_t lowBits(int count) {
-    return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
-}
 
 // Appends to a list of starts, which grows with the occurrences up to one
 // per spin: its growth is announced like other storage sized by the spins.
@@ -41,20 +29,6 @@ struct Absence {
     std::int64_t length = 0;
     std::int64_t firstPosition = 0; // where the stretch begins
 };
-
-// The same spins with the zeros taken out: each gap closed up, lowest first.
-inline SpinWord withoutZeros(const SpinWord& word) {
-    const std::uint64_t coloured = word.red | word.black;
-    std::uint64_t reds = word.red;
-    std::uint64_t zeros = ~coloured & lowBits(word.count);
-    while (zeros != 0) {
-        const std::uint64_t below = (zeros & (0 - zeros)) - 1;
-        reds = (reds & below) | ((reds >> 1) & ~below);
-        zeros = (zeros >> 1) & ~below;
-    }
-    const int count = std::popcount(coloured);
-    return {reds, ~reds & lowBits(count), count};
-}
 
 // What a scan of a sequence of spins found. Positions number the spins that
 // count, from 0: every spin, or only the non-zero ones when zeros are
@@ -121,7 +95,7 @@ template <typename Source> class OccurrenceScan {
             evaluate(current_, following_, currentBase_, spinsOfCurrent_);
             currentBase_ += 64;
         }
-        evaluate(following_, ColourWord{}, currentBase_, spinsOfFollowing_);
+        evaluate(following_, SpinWord{}, currentBase_, spinsOfFollowing_);
         return std::move(result_);
     }
 
@@ -141,17 +115,17 @@ template <typename Source> class OccurrenceScan {
 
     // Adds `count` positions, their colours in the low bits.
     void append(std::uint64_t reds, std::uint64_t blacks, int count) {
-        following_.red |= reds << fill_;
-        following_.black |= blacks << fill_;
+        following_.red |= reds << following_.count;
+        following_.black |= blacks << following_.count;
         positions_ += count;
-        const int room = 64 - fill_;
+        const int room = 64 - following_.count;
         if (count < room) {
-            fill_ += count;
+            following_.count += count;
             return;
         }
         rotate();
-        fill_ = count - room;
-        if (fill_ > 0) {
+        following_.count = count - room;
+        if (following_.count > 0) {
             following_.red = reds >> room;
             following_.black = blacks >> room;
         }
@@ -159,7 +133,7 @@ template <typename Source> class OccurrenceScan {
 
     // Notes the spin number of each position the next word adds.
     void recordSpins(std::uint64_t counted, std::int64_t firstSpin) {
-        for (int slot = fill_; counted != 0; ++slot, counted &= counted - 1) {
+        for (int slot = following_.count; counted != 0; ++slot, counted &= counted - 1) {
             const std::int64_t spin = firstSpin + std::countr_zero(counted);
             (slot < 64 ? spinsOfFollowing_[static_cast<std::size_t>(slot)]
                        : spinsSpilled_[static_cast<std::size_t>(slot - 64)]) = spin;
@@ -172,15 +146,19 @@ template <typename Source> class OccurrenceScan {
             currentBase_ += 64;
         }
         haveCurrent_ = true;
-        current_ = following_;
-        following_ = {};
+        // Only the colours move: the current word is always whole, and
+        // append() counts the following one anew.
+        current_.red = following_.red;
+        current_.black = following_.black;
+        following_.red = 0;
+        following_.black = 0;
         if (listStarts_) {
             spinsOfCurrent_ = spinsOfFollowing_;
             spinsOfFollowing_ = spinsSpilled_;
         }
     }
 
-    void evaluate(const ColourWord& word, const ColourWord& after, std::int64_t base,
+    void evaluate(const SpinWord& word, const SpinWord& after, std::int64_t base,
                   const std::array<std::int64_t, 64>& spins) {
         std::uint64_t starts = matcher_.startsIn(word, after);
         const std::int64_t ownedHere = ownedPositions_ - base;
@@ -222,10 +200,9 @@ template <typename Source> class OccurrenceScan {
     int span_;
     bool skipZeros_;
     bool listStarts_;
-    ColourWord current_;
-    ColourWord following_;
+    SpinWord current_{0, 0, 64};
+    SpinWord following_; // filled up to its count
     bool haveCurrent_ = false;
-    int fill_ = 0;
     std::int64_t currentBase_ = 0;
     std::int64_t positions_ = 0;
     std::int64_t ownedPositions_ = std::numeric_limits<std::int64_t>::max();

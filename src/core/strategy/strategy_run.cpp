@@ -101,10 +101,11 @@ StrategySession::StrategySession(const Figure& figure, const StrategySettings& s
     }
 }
 
-bool StrategySession::spins(std::uint64_t reds, std::uint64_t blacks, int count) {
+bool StrategySession::spins(const SpinWord& word) {
     if (over_) {
         return false;
     }
+    const auto [reds, blacks, count] = word;
     const std::int64_t before = result_.spins;
     for (std::uint64_t deciding = signal_.decidingIn(reds, blacks, count); deciding != 0;
          deciding &= deciding - 1) {
@@ -132,15 +133,8 @@ void StrategySession::finish(SessionEnd why) {
 SessionResult playColours(const Figure& figure, const StrategySettings& settings,
                           const std::vector<Farbcode>& colours, bool keepJournal) {
     StrategySession session(figure, settings, keepJournal);
-    for (std::size_t first = 0; first < colours.size(); first += 64) {
-        std::uint64_t reds = 0;
-        std::uint64_t blacks = 0;
-        const std::size_t count = std::min<std::size_t>(64, colours.size() - first);
-        for (std::size_t k = 0; k < count; ++k) {
-            reds |= std::uint64_t{colours[first + k] == red} << k;
-            blacks |= std::uint64_t{colours[first + k] == black} << k;
-        }
-        if (!session.spins(reds, blacks, static_cast<int>(count))) {
+    for (const SpinWord& word : packSides(colours)) {
+        if (!session.spins(word)) {
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/scan/spin_word.h"
 #include "core/strategy/strategy_plan.h"
 #include "core/trainer/course.h"
 #include "core/wheel/colour.h"
@@ -72,10 +73,9 @@ class StrategySession {
   public:
     StrategySession(const Figure& figure, const StrategySettings& settings, bool keepJournal);
 
-    // Shows the next `count` spins (1 .. 64): bit k of `reds` set when spin k
-    // is red, of `blacks` when black, neither for a zero. False once the
-    // session has ended; then the spins after its last bet are not read.
-    bool spins(std::uint64_t reds, std::uint64_t blacks, int count);
+    // Shows the next spins, 1 .. 64 of them. False once the session has
+    // ended; then the spins after its last bet are not read.
+    bool spins(const SpinWord& word);
 
     // Ends the session after its `bets`-th bet ("Wetten zu Ende").
     void limitBets(std::int64_t bets) { betLimit_ = bets; }

@@ -17,7 +17,7 @@ SessionResult playSimulated(const Figure& figure, const StrategySettings& settin
     }
     while (!spins.exhausted()) {
         const SpinWord word = spins.nextWord(64);
-        if (!session.spins(word.red, word.black, word.count)) {
+        if (!session.spins(word)) {
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "core/batch/figure_search.h"
 #include "core/batch/simulated_windows.h"
 #include "core/scan/simulation.h"
+#include "core/scan/spin_word.h"
 #include "core/wheel/figure_text.h"
 #include "core/wheel/random.h"
 
@@ -20,20 +21,6 @@ using sorvik1::SpinWord;
 using sorvik1::ZeroRule;
 
 using Colours = std::vector<Farbcode>;
-
-std::vector<SpinWord> pack(const Colours& colours) {
-    std::vector<SpinWord> words;
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (i % 64 == 0) {
-            words.emplace_back();
-        }
-        const int bit = static_cast<int>(i % 64);
-        words.back().red |= std::uint64_t{colours[i] == sorvik1::red} << bit;
-        words.back().black |= std::uint64_t{colours[i] == sorvik1::black} << bit;
-        words.back().count = bit + 1;
-    }
-    return words;
-}
 
 // The plain way: test the figure at every start that fits in each sequence.
 std::int64_t plainCount(const Figure& figure, const std::vector<Colours>& sequences,
@@ -80,7 +67,7 @@ TEST_P(SearchCounts, EqualThePlainCountOfEveryFigure) {
     }
     std::vector<std::vector<SpinWord>> packed;
     for (const auto& colours : sequences) {
-        packed.push_back(pack(colours));
+        packed.push_back(sorvik1::packSides(colours));
     }
     const SearchSettings settings{c.span, c.gaps, c.rule};
     // Split into parts for threads, inside sequences and across whole ones.
@@ -266,7 +253,7 @@ TEST(FigureSearch, RefusesWhatItCannotSearch) {
           Case{{Colours{1, 0, 2, 1}, Colours{2}}, ZeroRule::Skipped, SearchRefusal::TooFewSpins}}) {
         std::vector<std::vector<SpinWord>> packed;
         for (const auto& colours : c.sequences) {
-            packed.push_back(pack(colours));
+            packed.push_back(sorvik1::packSides(colours));
         }
         const auto result = sorvik1::searchFigures(packed, SearchSettings{4, true, c.rule});
         EXPECT_EQ(result.refusal, c.refusal);
@@ -274,7 +261,7 @@ TEST(FigureSearch, RefusesWhatItCannotSearch) {
     }
     std::stop_source stop;
     stop.request_stop();
-    const std::vector<std::vector<SpinWord>> some{pack(Colours(100, sorvik1::red))};
+    const std::vector<std::vector<SpinWord>> some{sorvik1::packSides(Colours(100, sorvik1::red))};
     EXPECT_EQ(sorvik1::searchFigures(some, SearchSettings{4}, stop.get_token()).refusal,
               SearchRefusal::Stopped);
 }
